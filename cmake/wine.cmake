@@ -20,3 +20,14 @@ function(ml_wine_env test)
     "ML_WINE_PORTS=${ML_WINE_PORTS}")
   set_property(TEST ${test} APPEND PROPERTY FIXTURES_REQUIRED wine_prefix)
 endfunction()
+
+# ml_wine_gui_test(name COMMAND ...): a test that needs a display. It runs on its
+# own Xvfb with its own prefix (the shared one has no display); GUI tests take
+# the lock "wine_gui" so they never share that prefix.
+set(ML_WINE_GUI_PREFIX ${CMAKE_BINARY_DIR}/wineprefix-gui CACHE PATH "Wine prefix of the GUI tests")
+function(ml_wine_gui_test name)
+  cmake_parse_arguments(G "" "" "COMMAND" ${ARGN})
+  add_test(NAME ${name}
+    COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/wine-gui-run ${ML_WINE_GUI_PREFIX} ${ML_WINE_PORTS} ${G_COMMAND})
+  set_tests_properties(${name} PROPERTIES LABELS "wine;gui" RESOURCE_LOCK wine_gui TIMEOUT 300)
+endfunction()

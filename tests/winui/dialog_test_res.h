@@ -1,0 +1,6 @@
+#define TEST_EDIT 101
+#define TEST_COMBO 102
+#define TEST_LIST 103
+#define TEST_TAB 104
+#define TEST_CHECK 105
+#define TEST_DRAWN 106
