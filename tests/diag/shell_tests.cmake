@@ -1,2 +1,2 @@
 # Rule code of the diagnostic program: trace, description files, messaging.
-ml_test(diag_trace_test SOURCES trace_test.cpp LIBS diag_shell)
+ml_test(diag_trace_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/trace_test.cpp LIBS diag_shell)
