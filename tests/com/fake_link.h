@@ -1,0 +1,133 @@
+// A scripted serial line and a hand-driven clock for the block protocol tests.
+// Time only moves when the code under test waits for input, so every time-out
+// is reached deterministically and nothing sleeps.
+#ifndef TESTS_COM_FAKE_LINK_H
+#define TESTS_COM_FAKE_LINK_H
+
+#include <gtest/gtest.h>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "clock.h"
+#include "serial_port.h"
+
+namespace fake {
+
+using Bytes = std::vector<uint8_t>;
+
+class ManualClock : public com::Clock {
+ public:
+  uint32_t NowMs() override { return now; }
+  uint32_t now = 1000;
+};
+
+class ScriptedLine : public com::SerialBackend {
+ public:
+  explicit ScriptedLine(ManualClock &clock) : clock_(clock) {}
+
+  // The peer: called with every byte the library writes.
+  std::function<void(uint8_t)> on_write;
+
+  // Bytes from the peer, arriving `delay` ms from now and `spacing` ms apart.
+  void Arrive(const Bytes &bytes, uint32_t delay = 0, uint32_t spacing = 0) {
+    for (size_t i = 0; i < bytes.size(); ++i)
+      pending_.push_back({clock_.now + delay + uint32_t(i) * spacing, bytes[i]});
+  }
+
+  com::SerialHandle Open(int32_t port) override {
+    ++opens;
+    return 100 + port;
+  }
+  bool Configure(com::SerialHandle, int32_t) override { return true; }
+  bool Close(com::SerialHandle) override { return true; }
+  int32_t Read(com::SerialHandle, uint8_t *buffer, int32_t max) override {
+    if (++reads_without_wait_ > 1000000) {
+      ADD_FAILURE() << "the library spins without waiting for input";
+      clock_.now += 100000;
+      reads_without_wait_ = 0;
+    }
+    int32_t n = 0;
+    while (n < max && !pending_.empty() && pending_.front().first <= clock_.now) {
+      buffer[n++] = pending_.front().second;
+      pending_.pop_front();
+    }
+    return n;
+  }
+  bool Write(com::SerialHandle, uint8_t byte) override {
+    written.push_back(byte);
+    if (on_write) on_write(byte);
+    return true;
+  }
+  void PurgeQueues(com::SerialHandle) override {
+    while (!pending_.empty() && pending_.front().first <= clock_.now) pending_.pop_front();
+  }
+  void WaitReadable(com::SerialHandle, uint32_t timeout_ms) override {
+    reads_without_wait_ = 0;
+    ++waits;
+    if (!pending_.empty() && pending_.front().first <= clock_.now) return;
+    uint32_t until = clock_.now + timeout_ms;
+    if (!pending_.empty() && pending_.front().first < until) until = pending_.front().first;
+    clock_.now = until;
+  }
+
+  Bytes written;
+  int opens = 0;
+  int waits = 0;
+
+ private:
+  ManualClock &clock_;
+  std::deque<std::pair<uint32_t, uint8_t>> pending_;
+  int reads_without_wait_ = 0;
+};
+
+// The messages of a log file, without the time and port in front of each.
+inline std::vector<std::string> LogMessages(const std::string &file) {
+  std::vector<std::string> messages;
+  std::ifstream in(file, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    size_t arrow = line.find(" -> ");
+    messages.push_back(arrow == std::string::npos ? line : line.substr(arrow + 4));
+  }
+  return messages;
+}
+
+inline int Count(const std::vector<std::string> &lines, const std::string &message) {
+  int n = 0;
+  for (const auto &line : lines) n += line == message;
+  return n;
+}
+
+// Runs a test in a fresh current directory holding the given paramcom.txt.
+class ScratchDirectory {
+ public:
+  explicit ScratchDirectory(const std::string &parameters) {
+    static int made = 0;
+    auto base = std::filesystem::temp_directory_path();
+    do {
+      path_ = (base / ("com-test-" + std::to_string(std::rand()) + "-" + std::to_string(++made))).string();
+    } while (!std::filesystem::create_directory(path_));
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(path_);
+    std::ofstream(path_ + "/paramcom.txt") << parameters;
+  }
+  ~ScratchDirectory() {
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(path_);
+  }
+
+ private:
+  std::string path_;
+  std::filesystem::path previous_;
+};
+
+}  // namespace fake
+
+#endif
