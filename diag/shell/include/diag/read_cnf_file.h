@@ -50,18 +50,18 @@ class TReadCnfFile {
   void StoreLedPhoto(const KeyClass &line, uint32_t value, const std::string &name);
   void StoreCounted(const KeyClass &line, uint32_t value, const std::string &name);
   bool Accepts(const KeyClass &line, int row, const std::string &name) const;
-  void SetName(int row, const std::string &name);
-  void CloseLedRow(int row);
+  bool PreviousEntryComplete() const;
   bool AdvanceLedRow();
   void FinishFile();
+  void SetName(int row, const std::string &name);
 
   char rowNames_[kTableRows][kRowNameSize];
   const char *prefixes_[4];
 
-  // Per-read state.
+  // State of the read in progress.
   EntryKind previousKind_ = kNoKind;
   EntryField previousField_ = kNoField;
-  bool tableFull_[kEncoderEntry + 1] = {};
+  bool tableFull_[kEncoderEntry + 1] = {};  // LED and photo rows share the LED slot
 };
 
 #endif
