@@ -1,3 +1,7 @@
 # Rule code of the diagnostic program: trace, description files, messaging.
 ml_test(diag_trace_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/trace_test.cpp LIBS diag_shell)
 ml_test(diag_read_cnf_file_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/read_cnf_file_test.cpp LIBS diag_shell)
+# The messaging calls com's item codec, which needs com's link layer to link.
+if(TARGET com)
+  ml_test(diag_messaging_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/messaging_test.cpp LIBS diag_shell com_core)
+endif()
