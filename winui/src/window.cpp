@@ -10,6 +10,8 @@ void Window::Show(bool visible) {
 
 bool Window::IsVisible() const { return handle_ && IsWindowVisible(handle_); }
 
+bool Window::IsShown() const { return handle_ && (GetWindowLongA(handle_, GWL_STYLE) & WS_VISIBLE) != 0; }
+
 void Window::Enable(bool enabled) {
   if (handle_) EnableWindow(handle_, enabled);
 }

@@ -21,7 +21,10 @@ class Window {
 
   void Show(bool visible = true);
   void Hide() { Show(false); }
+  // Visible on screen: this window and all its parents shown.
   bool IsVisible() const;
+  // This window's own visible flag, whatever its parents.
+  bool IsShown() const;
   void Enable(bool enabled = true);
   void SetText(const std::string &text);
   std::string GetText() const;
