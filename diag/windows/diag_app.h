@@ -19,6 +19,9 @@ class TDiag : public winui::Application {
   TDiag(HINSTANCE instance, int showCommand) : winui::Application(instance), showCommand_(showCommand) {}
   ~TDiag() override;
 
+  TMachineMain *MainDialog() const { return main_.get(); }
+  TFenetreCadre *Frame() const { return frame_.get(); }
+
  protected:
   bool InitMainWindow() override;
 
