@@ -12,17 +12,12 @@
 
 #include "fake_system.h"
 #include "message_recorder.h"
+#include "real_registry.h"
 #include "portio/portio.h"
 
 namespace portio_test {
 namespace {
 
-const std::string kServices = "SYSTEM\\CurrentControlSet\\Services\\";
-const std::string kNtDriver = kServices + "WinRT";
-const std::string kEventLogDriver = kServices + "EventLog\\System\\WinRT";
-const std::string kClass = kServices + "Class";
-const std::string k95Driver = kClass + "\\WinRT";
-const std::string kVxd = kServices + "VxD";
 
 struct RegValue {
   DWORD type;
@@ -56,40 +51,6 @@ std::wstring StoredText(const std::string &path, const wchar_t *name) {
   return text.substr(0, text.find(L'\0'));
 }
 
-bool KeyExists(const std::string &path) {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return false;
-  RegCloseKey(key);
-  return true;
-}
-
-DWORD ValueCount(const std::string &path) {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return ~0u;
-  DWORD values = 0;
-  RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
-                   nullptr, nullptr, nullptr);
-  RegCloseKey(key);
-  return values;
-}
-
-void DeleteTree(const std::string &path) {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-    return;
-  char child[256];
-  DWORD length = sizeof(child);
-  while (RegEnumKeyExA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) ==
-         ERROR_SUCCESS) {
-    DeleteTree(path + "\\" + child);
-    length = sizeof(child);
-  }
-  RegCloseKey(key);
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, path.c_str());
-}
-
 std::string Dword(uint32_t value) { return std::string(reinterpret_cast<char *>(&value), 4); }
 
 _REGISTRY PortRange(uint8_t device, uint32_t first, uint8_t count, const char *name = "") {
@@ -114,18 +75,10 @@ std::string Section(const std::string &driver, int device, int section) {
 // reruns in the same prefix behave as the first run.
 class RealRegistry : public ::testing::Test {
  protected:
-  void SetUp() override { Clean(); }
+  void SetUp() override { RemoveDriverKeys(); }
   void TearDown() override {
-    Clean();
+    RemoveDriverKeys();
     EXPECT_TRUE(boxes.AllWarningsWithoutOwner());
-  }
-
-  static void Clean() {
-    DeleteTree(kNtDriver);
-    DeleteTree(kEventLogDriver);
-    DeleteTree(k95Driver);
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kClass.c_str());  // only if left empty
-    for (int device = 0; device < 10; ++device) DeleteTree(kVxd + "\\WRTDEV" + std::to_string(device));
   }
 
   std::vector<std::pair<std::string, std::string>> Shown() const {
