@@ -55,18 +55,35 @@ void ReleasePort() {
 int32_t OpenPort(const OpenBlock &block, std::string &detail) {
   ReleasePort();
   if (block.port < 1 || block.port > 255) {
-    detail = " error=bad port number";
+    detail += " error=bad port number";
     return -1;
   }
   if (HeldByAnotherProgram(block.port)) {
-    detail = " error=port held by another program";
+    detail += " error=port held by another program";
     return -1;
   }
   // The \\.\ prefix reaches ports above COM9 as well as the first nine.
   const std::string name = "\\\\.\\COM" + std::to_string(block.port);
   port = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   if (port == INVALID_HANDLE_VALUE) {
-    detail = " error=cannot open " + name.substr(4) + " (" + std::to_string(GetLastError()) + ")";
+    detail += " error=cannot open " + name.substr(4) + " (" + std::to_string(GetLastError()) + ")";
+    return -1;
+  }
+  // A port is usable once it takes its settings; Wine hands out handles for
+  // COM names whose device is missing, and they fail here.
+  DCB settings{};
+  settings.DCBlength = sizeof(settings);
+  bool configured = GetCommState(port, &settings) != 0;
+  if (configured) {
+    settings.BaudRate = static_cast<DWORD>(block.speed);
+    settings.ByteSize = 8;
+    settings.Parity = NOPARITY;
+    settings.StopBits = ONESTOPBIT;
+    configured = SetCommState(port, &settings) != 0;
+  }
+  if (!configured) {
+    detail += " error=cannot open " + name.substr(4) + " (" + std::to_string(GetLastError()) + ")";
+    ReleasePort();
     return -1;
   }
   return 0;

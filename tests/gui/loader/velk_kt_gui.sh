@@ -9,9 +9,11 @@ ports=$ML_WINE_PORTS
 caption="KT Control Panel V1.18.M"
 key='HKCU\Software\Vardo\VelkKT\2.1\config'
 helpers=""
+loader_pid=""
 
 fail() { echo "FAIL ($case_name): $*" >&2; exit 1; }
 cleanup() {
+  [ -n "$loader_pid" ] && kill "$loader_pid" 2>/dev/null || true
   for pid in $helpers; do kill "$pid" 2>/dev/null || true; done
   for pid in $helpers; do wait "$pid" 2>/dev/null || true; done
 }
@@ -24,7 +26,7 @@ cp "$source/stubs/velk2/examples/BOOTSTR.H86" "$work/BOOTSTR.H86"
 cp "$source/stubs/velk2/examples/BOOTSTR.H86" "$work/fw.h86"
 cp "$source/stubs/velk2/examples/BOOTSTR.H86" "$work/top.mcs"
 W=$(winepath -w "$work" 2>/dev/null)
-log="$work/velk2-standin.log"
+log="$work/velk2-standin.txt"  # the stand-in's log without its CRs
 wine reg delete 'HKCU\Software\Vardo' /f >/dev/null 2>&1 || true
 rm -f "$ports/com5"
 
@@ -49,7 +51,11 @@ drive() {
 }
 
 finish_loader() {
-  wait "$loader_pid" || fail "Velk_KT exited with status $?"
+  status=0
+  wait "$loader_pid" || status=$?
+  loader_pid=""
+  [ ! -e "$work/velk2-standin.log" ] || tr -d '\r' <"$work/velk2-standin.log" >"$log"
+  [ $status -eq 0 ] || fail "Velk_KT exited with status $status"
 }
 
 value() {  # the registry value's data, or nothing
@@ -101,7 +107,7 @@ expect-items 101 "COM 1" "COM 2" "COM 3" "COM 4" "COM 5" "COM 6" "COM 7" "COM 8"
 expect-selected 101 "COM 1"
 expect-items 102 9600 19200 57600
 expect-selected 102 9600
-expect-items 106 "$W\\BOOTSTR.H86" "$W\\fw.h86"
+expect-items 106 "$W\\BOOTSTR.H86" "$W\\concat.H86" "$W\\fw.h86"
 expect-selected 106 "$W\\BOOTSTR.H86"
 expect-items 109 "$W\\top.mcs"
 expect-selected 109 "$W\\top.mcs"
