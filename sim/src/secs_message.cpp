@@ -203,7 +203,7 @@ std::vector<uint8_t> SecsMessageBuffer::Bytes() const {
   std::vector<uint8_t> bytes(1 + kHeaderSize);
   bytes[0] = static_cast<uint8_t>(kHeaderSize + text.size());
   EncodeHeader(header, bytes.data() + 1);
-  bytes.insert(bytes.end(), text.begin(), text.end());
+  for (uint8_t byte : text) bytes.push_back(byte);
   return bytes;
 }
 

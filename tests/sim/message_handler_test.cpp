@@ -21,7 +21,7 @@ MachineDescription Describe(const std::string &text) {
 Bytes HostBlock(uint8_t stream, uint8_t function, bool wait, const Bytes &text) {
   Bytes block = {static_cast<uint8_t>(10 + text.size()), 0x00, 0x00,
                  static_cast<uint8_t>((wait ? 0x80 : 0) | stream), function, 0x80, 0x01, 0, 0, 0x12, 0x34};
-  block.insert(block.end(), text.begin(), text.end());
+  for (uint8_t byte : text) block.push_back(byte);
   return block;
 }
 
@@ -39,7 +39,7 @@ Bytes Request(const std::vector<Bytes> &elements) {
 // Expected reply: R set, device 0, W clear, E set, block 1, the request's system bytes.
 Bytes EquipmentBlock(uint8_t stream, uint8_t function, const Bytes &text) {
   Bytes block = {static_cast<uint8_t>(10 + text.size()), 0x80, 0x00, stream, function, 0x80, 0x01, 0, 0, 0x12, 0x34};
-  block.insert(block.end(), text.begin(), text.end());
+  for (uint8_t byte : text) block.push_back(byte);
   return block;
 }
 
