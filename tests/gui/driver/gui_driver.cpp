@@ -33,10 +33,12 @@ std::string Narrow(const std::wstring &text) {
   return result;
 }
 
+// WM_GETTEXT itself: GetWindowText does not ask a window of another process
+// and returns the creation caption, which for an edit is not what it shows.
 std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(window, &text[0], length + 1);
+  const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+  std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+  const LRESULT got = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
   text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
   return text;
 }
@@ -276,6 +278,33 @@ void Driver::Run(const std::vector<std::string> &a) {
   } else if (command == "wait-gone") {
     HWND window = window_;
     if (!WaitFor([&] { return !IsWindow(window); }, Timeout(a, 1))) throw Failure("window still there");
+  } else if (command == "enter") {
+    // Child dialogs (a frame's client, a tab's panels) have no identifier: they are counted.
+    Need(a, 1);
+    const int wanted = std::atoi(a[1].c_str());
+    int index = 0;
+    HWND child = GetWindow(Current(), GW_CHILD);
+    for (; child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (ClassName(child) == "#32770" && index++ == wanted) break;
+    }
+    if (!child) throw Failure("no child dialog " + a[1]);
+    window_ = child;
+  } else if (command == "leave") {
+    HWND parent = GetParent(Current());
+    if (!parent || !(GetWindowLongA(Current(), GWL_STYLE) & WS_CHILD)) throw Failure("not inside a child dialog");
+    window_ = parent;
+  } else if (command == "wait-item") {
+    Need(a, 2);
+    HWND control = Control(a[1]);
+    const bool found = WaitFor(
+        [&] {
+          for (const std::string &item : Items(control)) {
+            if (item.find(a[2]) != std::string::npos) return true;
+          }
+          return false;
+        },
+        Timeout(a, 3));
+    if (!found) throw Failure("no item holding \"" + a[2] + "\"");
   } else if (command == "sleep") {
     Need(a, 1);
     Sleep(static_cast<DWORD>(std::atol(a[1].c_str())));
@@ -320,6 +349,8 @@ int Usage() {
                "  expect-selected ID TEXT            (\"<none>\" when nothing is selected)\n"
                "  tab ID INDEX                       TCM_SETCURFOCUS\n"
                "  expect-message TEXT [TIMEOUT] | close-message [TIMEOUT] | expect-no-message [DURATION]\n"
+               "  enter INDEX | leave                the INDEX-th child dialog of the current window, or back out\n"
+               "  wait-item ID TEXT [TIMEOUT]        an item of a list or combo box holds TEXT\n"
                "  close | wait-gone [TIMEOUT] | sleep MS\n");
   return 2;
 }
