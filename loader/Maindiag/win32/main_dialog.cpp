@@ -123,8 +123,27 @@ void MainDialog::CloseForm() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
 void *MainDialog::WindowHandle() const { return Handle(); }
 
 bool MainDialog::OnInitDialog() {
+  SetPropA(Handle(), "MainDialog", this);
+  dialogProcedure_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainDialog::HelpProcedure)));
   form_.FormCreate();
   return true;
+}
+
+LRESULT CALLBACK MainDialog::HelpProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  MainDialog *self = static_cast<MainDialog *>(GetPropA(window, "MainDialog"));
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_HELP) {
+    const HELPINFO *help = reinterpret_cast<const HELPINFO *>(lParam);
+    if (help && help->dwContextId) WinHelpA(window, kApplicationHelpFile, HELP_CONTEXT, help->dwContextId);
+    return TRUE;
+  }
+  const WNDPROC original = self->dialogProcedure_;
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    RemovePropA(window, "MainDialog");
+  }
+  return CallWindowProcA(original, window, message, wParam, lParam);
 }
 
 bool MainDialog::OnCommand(int id, int code, HWND) {

@@ -48,10 +48,13 @@ class MainDialog : public winui::Dialog, public MainFormView {
   winui::Button &Box(CheckBox box) const;
   winui::ComboBox &Combo(ItemList list) const;
   void BitBtn2Click() { debugWindow_.RunModal(); }  // "Debug COM"
+  // F1 on a control opens the application help file at the control's help context.
+  static LRESULT CALLBACK HelpProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   TForm1 form_;
   TDebugWindow debugWindow_;
   bool inTick_ = false;
+  WNDPROC dialogProcedure_ = nullptr;
   mutable winui::ComboBox ComboBox1, ComboBox3, ComboBox2, CBXilinxFile;
   mutable winui::Button CBSiemensLoad, CBXilinxLoad, BslVerifyBox;
   winui::StaticText Label1;

@@ -146,16 +146,17 @@ BOOL CALLBACK MatchMessageBox(HWND window, LPARAM data) {
   BoxSearch &search = *reinterpret_cast<BoxSearch *>(data);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process != search.process || !IsWindowVisible(window) || ClassName(window) != "#32770") return TRUE;
+  if ((search.process && process != search.process) || !IsWindowVisible(window) || ClassName(window) != "#32770") return TRUE;
   if (!GetDlgItem(window, kMessageBoxTextId)) return TRUE;
   search.found = window;
   return FALSE;
 }
 
-// A message box: a visible dialog of the target's process holding the text control 0xFFFF.
+// A message box: a visible dialog holding the text control 0xFFFF, of the
+// current window's process; of any process before a window was found.
 HWND Driver::FindMessageBox() const {
   BoxSearch search{0, nullptr};
-  GetWindowThreadProcessId(Current(), &search.process);
+  if (window_) GetWindowThreadProcessId(Current(), &search.process);
   EnumWindows(&MatchMessageBox, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }

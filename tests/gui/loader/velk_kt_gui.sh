@@ -180,6 +180,28 @@ SCRIPT
   [ "$(grep -c '^Velk command=7' "$log")" = 3 ] || fail "expected three downloads"
   [ "$(grep -c '^Velk command=1' "$log")" = 3 ] || fail "expected three closes (none after the failed open)"
   ;;
+junk_registry)
+  live_port 8
+  wine reg add "$key" /v INDEX_COM_USE /d abc /f >/dev/null 2>&1
+  wine reg add "$key" /v LAST_SPEED_USE /d 7 /f >/dev/null 2>&1
+  start_loader
+  drive <<SCRIPT
+expect-message "'abc' is not a valid integer value (INDEX_COM_USE): first entry selected" 20000
+expect-message "'7' is not a valid integer value (LAST_SPEED_USE): first entry selected"
+find "$caption" 116
+expect-selected 101 "COM 1"
+expect-selected 102 9600
+select 101 7
+select-text 106 "$W\\fw.h86"
+click 112
+wait-text 103 "COM8 Close."
+click 114
+wait-gone
+SCRIPT
+  finish_loader
+  expect_value INDEX_COM_USE 7
+  expect_value VLK_H86_1 "$W\\fw.h86"
+  ;;
 command_line)
   live_port 8
   mkdir -p "$work/my fw"
