@@ -233,16 +233,6 @@ void Driver::Run(const std::vector<std::string> &a) {
     const auto items = Items(Control(a[1]));
     const std::vector<std::string> expected(a.begin() + 2, a.end());
     if (items != expected) throw Failure("items are " + Join(items) + ", expected " + Join(expected));
-  } else if (command == "wait-item") {
-    Need(a, 2);
-    HWND control = Control(a[1]);
-    const auto contains = [&] {
-      for (const std::string &item : Items(control)) {
-        if (item == a[2]) return true;
-      }
-      return false;
-    };
-    if (!WaitFor(contains, Timeout(a, 3))) throw Failure("no entry \"" + a[2] + "\" in " + Join(Items(control)));
   } else if (command == "expect-selected") {
     Need(a, 2);
     HWND control = Control(a[1]);
@@ -346,7 +336,7 @@ int Usage() {
                "  expect-text ID TEXT | wait-text ID TEXT [TIMEOUT] | expect-caption TEXT | set-text ID TEXT\n"
                "  expect-visible ID yes|no | expect-checked ID yes|no | check ID yes|no\n"
                "  select ID INDEX | select-text ID TEXT   (notifies the parent)\n"
-               "  expect-items ID [ITEM...] | wait-item ID TEXT [TIMEOUT]\n"
+               "  expect-items ID [ITEM...]\n"
                "  expect-selected ID TEXT            (\"<none>\" when nothing is selected)\n"
                "  tab ID INDEX                       TCM_SETCURFOCUS\n"
                "  expect-message TEXT [TIMEOUT] | close-message [TIMEOUT] | expect-no-message [DURATION]\n"
