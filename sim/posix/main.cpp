@@ -8,6 +8,7 @@
 #include <iostream>
 #include <limits.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -89,6 +90,10 @@ bool EnterWorkFolder(const sim::SimOptions &options, std::string *folder, bool *
     *folder = name.data();
   } else {
     *folder = Absolute(options.workdir);
+    if (mkdir(folder->c_str(), 0777) != 0 && errno != EEXIST) {
+      *error = "cannot make the working folder " + *folder + ": " + std::strerror(errno);
+      return false;
+    }
   }
   std::ofstream paramcom(*folder + "/paramcom.txt");
   for (const std::string &line : sim::ParamcomLines(options, base)) paramcom << line << "\n";
