@@ -5,7 +5,6 @@
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
-#include <thread>
 #include <unistd.h>
 
 namespace sim {
@@ -63,22 +62,10 @@ int32_t FdSerialBackend::Read(com::SerialHandle, uint8_t *buffer, int32_t max) {
     // A pseudo-terminal whose other end is not open reads EIO: nothing has arrived.
     return (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR || errno == EIO) ? 0 : -1;
   }
-  faults_.Incoming(buffer, static_cast<size_t>(count));
   return static_cast<int32_t>(count);
 }
 
-void FdSerialBackend::Pace() {
-  if (line_speed_ == 0) return;
-  auto byte_time = std::chrono::nanoseconds(10ull * 1000000000ull / line_speed_);
-  auto now = std::chrono::steady_clock::now();
-  if (next_byte_time_ < now) next_byte_time_ = now;
-  std::this_thread::sleep_until(next_byte_time_);
-  next_byte_time_ += byte_time;
-}
-
 bool FdSerialBackend::Write(com::SerialHandle, uint8_t byte) {
-  if (!faults_.Outgoing(&byte)) return true;
-  Pace();
   for (;;) {
     ssize_t written = write(fd_, &byte, 1);
     if (written == 1) return true;

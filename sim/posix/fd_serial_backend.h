@@ -1,25 +1,20 @@
-// The link's serial seam over a file descriptor the simulator owns: a serial
-// device it opened or the master side of its pseudo-terminal. The descriptor
-// outlives the library's close/reopen cycles (port resets), and every byte
-// passes through the wire faults and, when asked, is paced like a real line.
+// A serial backend over a file descriptor the simulator owns: a serial device it
+// opened or the master side of its pseudo-terminal. The descriptor outlives the
+// library's close/reopen cycles (port resets).
 #ifndef SIM_POSIX_FD_SERIAL_BACKEND_H
 #define SIM_POSIX_FD_SERIAL_BACKEND_H
 
-#include <chrono>
 #include <cstdint>
 
 #include "serial_port.h"
-#include "simulator.h"
-#include "wire_faults.h"
 
 namespace sim {
 
-class FdSerialBackend : public com::SerialBackend, public LineWaiter {
+class FdSerialBackend : public com::SerialBackend {
  public:
   // is_device: a real serial device (configured and purged like one); otherwise
   // a pseudo-terminal master, whose queued output must survive purges.
-  FdSerialBackend(int fd, bool is_device, uint32_t line_speed, WireFaults &faults)
-      : fd_(fd), is_device_(is_device), line_speed_(line_speed), faults_(faults) {}
+  FdSerialBackend(int fd, bool is_device) : fd_(fd), is_device_(is_device) {}
 
   com::SerialHandle Open(int32_t port) override;
   bool Configure(com::SerialHandle handle, int32_t baud) override;
@@ -28,16 +23,10 @@ class FdSerialBackend : public com::SerialBackend, public LineWaiter {
   bool Write(com::SerialHandle handle, uint8_t byte) override;
   void PurgeQueues(com::SerialHandle handle) override;
   void WaitReadable(com::SerialHandle handle, uint32_t timeout_ms) override;
-  void WaitForInput(uint32_t timeout_ms) override { WaitReadable(fd_, timeout_ms); }
 
  private:
-  void Pace();
-
   int fd_;
   bool is_device_;
-  uint32_t line_speed_;
-  WireFaults &faults_;
-  std::chrono::steady_clock::time_point next_byte_time_{};
 };
 
 // Opens a serial device for the simulator: exclusive, non-blocking, raw.

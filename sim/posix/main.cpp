@@ -14,6 +14,7 @@
 
 #include "com/com.h"
 #include "fd_serial_backend.h"
+#include "faulty_line.h"
 #include "machine_description.h"
 #include "machine_model.h"
 #include "pseudo_terminal.h"
@@ -165,8 +166,9 @@ int main(int argc, char **argv) {
   sim::SimStats stats;
   sim::MachineModel model(description, options.seed);
   sim::WireFaults wire(options.nak_fraction, sim::DeriveSeed(options.seed, kWireFaultStream), stats);
-  sim::FdSerialBackend backend(fd, is_device, options.line_speed, wire);
-  com::SetSerialBackend(&backend);
+  sim::FdSerialBackend device(fd, is_device);
+  sim::FaultyLine line(device, wire, options.line_speed);
+  com::SetSerialBackend(&line);
   int status = 0;
   if ((InitCommunication(kPort, options.baud) & 0xFF) == 0) {
     std::cerr << "sim: cannot configure " << line_path << "\n";
@@ -174,7 +176,7 @@ int main(int argc, char **argv) {
   } else {
     InstallStopHandlers();
     std::cout << "sim: ready on " << line_path << std::endl;
-    sim::Simulator simulator(options, model, wire, stats, std::cout, backend);
+    sim::Simulator simulator(options, model, wire, stats, std::cout, line);
     simulator.Run(kPort, &g_stop);
     CloseCommunication(kPort);
     sim::PrintSummary(std::cout, stats);

@@ -9,6 +9,7 @@
 #include <iosfwd>
 #include <vector>
 
+#include "line_waiter.h"
 #include "machine_model.h"
 #include "message_handler.h"
 #include "rng.h"
@@ -17,13 +18,6 @@
 #include "wire_faults.h"
 
 namespace sim {
-
-// Sleeps until the line may have input, at most timeout_ms.
-class LineWaiter {
- public:
-  virtual ~LineWaiter() = default;
-  virtual void WaitForInput(uint32_t timeout_ms) = 0;
-};
 
 class Simulator {
  public:

@@ -90,3 +90,61 @@ TEST(WireFaults, CountsEnqAndNakWritten) {
 
 }  // namespace
 }  // namespace sim
+
+#include "faulty_line.h"
+
+namespace sim {
+namespace {
+
+// Stands for the device under the faulty line: records writes, hands out what it holds.
+class RecordingDevice : public com::SerialBackend {
+ public:
+  com::SerialHandle Open(int32_t port) override { return 40 + port; }
+  bool Configure(com::SerialHandle, int32_t) override { return true; }
+  bool Close(com::SerialHandle) override { return true; }
+  int32_t Read(com::SerialHandle, uint8_t *buffer, int32_t max) override {
+    int32_t n = 0;
+    while (n < max && !incoming.empty()) {
+      buffer[n++] = incoming.front();
+      incoming.erase(incoming.begin());
+    }
+    return n;
+  }
+  bool Write(com::SerialHandle, uint8_t byte) override {
+    written.push_back(byte);
+    return true;
+  }
+  void PurgeQueues(com::SerialHandle) override {}
+  void WaitReadable(com::SerialHandle handle, uint32_t) override { waited_on = handle; }
+
+  Bytes incoming, written;
+  com::SerialHandle waited_on = 0;
+};
+
+TEST(FaultyLine, PutsTheWireFaultsBetweenTheDeviceAndTheLink) {
+  SimStats stats;
+  WireFaults faults(1.0, 3, stats);
+  RecordingDevice device;
+  FaultyLine line(device, faults, 0);
+  com::SerialHandle handle = line.Open(2);
+  EXPECT_EQ(handle, 42);
+  line.WaitForInput(5);
+  EXPECT_EQ(device.waited_on, 42) << "waits on the port the link opened";
+
+  ASSERT_TRUE(line.Write(handle, kEot));
+  device.incoming = kHostBlock;
+  uint8_t buffer[64];
+  ASSERT_EQ(line.Read(handle, buffer, sizeof buffer), int32_t(kHostBlock.size()));
+  EXPECT_EQ(buffer[kHostBlock.size() - 1], kHostBlock.back() ^ 0xFF) << "received block refused";
+
+  faults.BeginReply(ReplyFault::Drop);
+  ASSERT_TRUE(line.Write(handle, kEnq));
+  device.incoming = {kEot};
+  line.Read(handle, buffer, sizeof buffer);
+  for (uint8_t byte : kHostBlock) EXPECT_TRUE(line.Write(handle, byte)) << "a left-out byte still counts as written";
+  EXPECT_EQ(device.written.size(), 2 + kHostBlock.size() - 1);
+  EXPECT_EQ(stats.faults.dropped, 1u);
+}
+
+}  // namespace
+}  // namespace sim

@@ -1,0 +1,46 @@
+#include "faulty_line.h"
+
+#include <thread>
+
+namespace sim {
+
+com::SerialHandle FaultyLine::Open(int32_t port) {
+  open_ = device_.Open(port);
+  return open_;
+}
+
+bool FaultyLine::Close(com::SerialHandle handle) {
+  if (handle == open_) open_ = com::kInvalidSerial;
+  return device_.Close(handle);
+}
+
+int32_t FaultyLine::Read(com::SerialHandle handle, uint8_t *buffer, int32_t max) {
+  int32_t count = device_.Read(handle, buffer, max);
+  if (count > 0) faults_.Incoming(buffer, static_cast<size_t>(count));
+  return count;
+}
+
+void FaultyLine::Pace() {
+  if (line_speed_ == 0) return;
+  auto byte_time = std::chrono::nanoseconds(10ull * 1000000000ull / line_speed_);
+  auto now = std::chrono::steady_clock::now();
+  if (next_byte_time_ < now) next_byte_time_ = now;
+  std::this_thread::sleep_until(next_byte_time_);
+  next_byte_time_ += byte_time;
+}
+
+bool FaultyLine::Write(com::SerialHandle handle, uint8_t byte) {
+  if (!faults_.Outgoing(&byte)) return true;
+  Pace();
+  return device_.Write(handle, byte);
+}
+
+void FaultyLine::WaitForInput(uint32_t timeout_ms) {
+  if (open_ == com::kInvalidSerial) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(timeout_ms));
+    return;
+  }
+  device_.WaitReadable(open_, timeout_ms);
+}
+
+}  // namespace sim
