@@ -6,7 +6,6 @@ namespace loader {
 
 constexpr char kApplicationTitle[] = "KT control V1.18.g";
 constexpr char kApplicationHelpFile[] = "AideVelkeur.hlp";
-constexpr char kFormCaption[] = "KT Control Panel V1.18.M";
 constexpr char kHelpContentsFile[] = "KTHELP.HLP";
 
 constexpr char kMicroFilter[] = "Fichiers HEX 386|*.h86|Opt HEX 386|*.opt";

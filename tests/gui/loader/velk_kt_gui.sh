@@ -214,10 +214,18 @@ expect-selected 106 "$W\\my fw\\b.h86"
 select 101 7
 click 112
 wait-text 103 "COM8 Close."
+post-click 110
+find Open 1148
+set-text 1148 "$W\\top.mcs"
+click 1
+find "$caption" 116
+expect-items 109 "$W\\top.mcs" "$W\\top.mcs"
+expect-selected 109 "$W\\top.mcs"
 click 114
 wait-gone
 SCRIPT
   finish_loader
+  expect_value asDirMcs "$W\\"
   cmp -s "$work/my fw/b.h86" "$work/my fw/LastDownloadedFile.ldw" || fail "no copy beside the command-line file"
   expect_value VLK_H86_1 "$W\\my fw\\b.h86"
   ;;
