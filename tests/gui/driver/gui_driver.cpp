@@ -202,6 +202,16 @@ void Driver::Run(const std::vector<std::string> &a) {
     if (!WaitFor([&] { return WindowText(control) == a[2]; }, timeout)) {
       throw Failure("text is \"" + WindowText(control) + "\", expected \"" + a[2] + "\"");
     }
+  } else if (command == "wait-change") {
+    Need(a, 2);
+    HWND control = Control(a[1]);
+    if (!WaitFor([&] { return WindowText(control) != a[2]; }, Timeout(a, 3))) {
+      throw Failure("text stayed \"" + a[2] + "\"");
+    }
+  } else if (command == "expect-text-start") {
+    Need(a, 2);
+    const std::string text = WindowText(Control(a[1]));
+    if (text.compare(0, a[2].size(), a[2]) != 0) throw Failure("text is \"" + text + "\", expected it to start with \"" + a[2] + "\"");
   } else if (command == "expect-caption") {
     Need(a, 1);
     if (WindowText(Current()) != a[1]) throw Failure("caption is \"" + WindowText(Current()) + "\"");
@@ -334,6 +344,8 @@ int Usage() {
                "  find CAPTION [LAST_ID [TIMEOUT]]   wait for the visible top-level window (and its control LAST_ID)\n"
                "  click ID | post-click ID           BM_CLICK sent, or posted (buttons that open modal dialogs)\n"
                "  expect-text ID TEXT | wait-text ID TEXT [TIMEOUT] | expect-caption TEXT | set-text ID TEXT\n"
+               "  wait-change ID TEXT [TIMEOUT]      the text becomes something other than TEXT\n"
+               "  expect-text-start ID TEXT          the text begins with TEXT (texts of several lines)\n"
                "  expect-visible ID yes|no | expect-checked ID yes|no | check ID yes|no\n"
                "  select ID INDEX | select-text ID TEXT   (notifies the parent)\n"
                "  expect-items ID [ITEM...]\n"
