@@ -14,7 +14,7 @@ if(TARGET diag)
     ${CMAKE_SOURCE_DIR}/diag/resources/diag.rc)
   target_include_directories(diag_gui_window_test PRIVATE
     ${CMAKE_BINARY_DIR}/diag/windows ${CMAKE_SOURCE_DIR}/diag/resources)
-  target_link_libraries(diag_gui_window_test PRIVATE diag_windows com_core gtest_main)
+  target_link_libraries(diag_gui_window_test PRIVATE diag_windows diag_shell com_core gtest_main)
   target_compile_definitions(diag_gui_window_test PRIVATE
     DIAG_VERSION="${PROJECT_VERSION}" DIAG_EXE_PATH="Z:$<TARGET_FILE:diag>")
   add_dependencies(diag_gui_window_test diag)

@@ -208,6 +208,10 @@ void Driver::Run(const std::vector<std::string> &a) {
     if (!WaitFor([&] { return WindowText(control) != a[2]; }, Timeout(a, 3))) {
       throw Failure("text stayed \"" + a[2] + "\"");
     }
+  } else if (command == "print") {
+    Need(a, 1);
+    std::printf("%s\n", WindowText(Control(a[1])).c_str());
+    std::fflush(stdout);
   } else if (command == "expect-text-start") {
     Need(a, 2);
     const std::string text = WindowText(Control(a[1]));
@@ -344,6 +348,7 @@ int Usage() {
                "  find CAPTION [LAST_ID [TIMEOUT]]   wait for the visible top-level window (and its control LAST_ID)\n"
                "  click ID | post-click ID           BM_CLICK sent, or posted (buttons that open modal dialogs)\n"
                "  expect-text ID TEXT | wait-text ID TEXT [TIMEOUT] | expect-caption TEXT | set-text ID TEXT\n"
+               "  print ID                           write the control's text on standard output\n"
                "  wait-change ID TEXT [TIMEOUT]      the text becomes something other than TEXT\n"
                "  expect-text-start ID TEXT          the text begins with TEXT (texts of several lines)\n"
                "  expect-visible ID yes|no | expect-checked ID yes|no | check ID yes|no\n"
