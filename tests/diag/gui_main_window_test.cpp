@@ -12,7 +12,9 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <vector>
 
+#include "bmp_button.h"
 #include "diag/program_state.h"
 #include "diag_app.h"
 #include "diag_ids.h"
@@ -421,6 +423,53 @@ TEST_F(DiagWindowTest, ConfigurationFilesSurviveARestart) {
   EXPECT_EQ(PortIndex, 0) << "the port choice starts at Com.1 again";
   ChooseTab(5);
   SaveWindowShot(diag_->Frame()->Handle(), "panel_about");
+}
+
+// Draws a picture button into a memory bitmap of the control's size in the given item state.
+std::vector<COLORREF> DrawButton(TBmpButton &button, UINT state) {
+  RECT client;
+  GetClientRect(button.Handle(), &client);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP canvas = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  HGDIOBJ previous = SelectObject(memory, canvas);
+  DRAWITEMSTRUCT item{};
+  item.CtlType = ODT_BUTTON;
+  item.CtlID = static_cast<UINT>(button.Id());
+  item.itemAction = ODA_DRAWENTIRE;
+  item.itemState = state;
+  item.hwndItem = button.Handle();
+  item.hDC = memory;
+  item.rcItem = client;
+  button.Draw(item);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < client.bottom; ++y) {
+    for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(memory, x, y));
+  }
+  SelectObject(memory, previous);
+  DeleteObject(canvas);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+TEST_F(DiagWindowTest, PictureButtonLooksAlikeEnabledOrDisabledAndOutlinesWhenPressed) {
+  TBmpButton picture(*main_, IDC_EXIT, BMP_EXIT, BMP_EXIT, GetModuleHandleA(nullptr));
+  ASSERT_TRUE(picture.Handle());
+  RECT client;
+  GetClientRect(picture.Handle(), &client);
+  const int width = client.right;
+  const std::vector<COLORREF> normal = DrawButton(picture, 0);
+  EXPECT_EQ(DrawButton(picture, ODS_DISABLED), normal);
+  const std::vector<COLORREF> pressed = DrawButton(picture, ODS_SELECTED);
+  EXPECT_EQ(pressed[static_cast<std::size_t>(1 * width + 1)], RGB(0, 0, 0)) << "outline through (1, 1)";
+  EXPECT_EQ(pressed[static_cast<std::size_t>(1 * width + width - 2)], RGB(0, 0, 0)) << "outline through (R - 2, 1)";
+  EXPECT_NE(pressed, normal);
+  EXPECT_NE(DrawButton(picture, ODS_FOCUS), normal) << "focus rectangle";
+  // The door of the exit picture is drawn from the resource, not a blank face.
+  int distinct = 0;
+  for (COLORREF pixel : normal) distinct += pixel != normal.front();
+  EXPECT_GT(distinct, static_cast<int>(normal.size()) / 10);
 }
 
 TEST_F(DiagWindowTest, ExitClosesTheProgram) {
