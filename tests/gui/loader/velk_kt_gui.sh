@@ -81,6 +81,12 @@ start_sim() {
   fail "simulator not ready"
 }
 
+sim_saw() {  # stops the simulator, then looks for a line of its trace
+  cleanup
+  helpers=""
+  grep -qF -- "$1" "$work/sim.out"
+}
+
 secs_download() {  # clicks "Download SECS" on COM 3 and waits for the download to end
   start_loader
   drive <<SCRIPT
@@ -94,6 +100,7 @@ wait-gone
 SCRIPT
   finish_loader
   expect_value LAST_SPEED_USE 0
+  sim_saw "<- S127F1" || { cat "$work/sim.out" >&2; fail "the download was not announced with S127F1"; }
 }
 
 case "$case_name" in
@@ -264,6 +271,7 @@ wait-gone
 SCRIPT
   finish_loader
   ! grep -q "^Velk" "$log" 2>/dev/null || { cat "$log" >&2; fail "VELK2 was called"; }
+  ! sim_saw "<- S127F1" || fail "S127F1 sent after a refusal"
   ;;
 *)
   fail "unknown case"
