@@ -1,23 +1,8 @@
 #include "led_photo_panel.h"
 
-#include <algorithm>
-
 #include "diag/program_state.h"
 #include "diag_ids.h"
-
-namespace {
-
-diag::RowValues Copy(const int (&values)[kTableRows]) {
-  diag::RowValues copy{};
-  std::copy(std::begin(values), std::end(values), copy.begin());
-  return copy;
-}
-
-void CopyBack(const diag::RowValues &values, int (&target)[kTableRows]) {
-  std::copy(values.begin(), values.end(), std::begin(target));
-}
-
-}  // namespace
+#include "panel_rows.h"
 
 TLedPhoto::TLedPhoto(TSwitchboardMgr *parent, diag::DiagExchange &exchange, const char *resource)
     : TComPanel(parent, resource, kLedPhotoRequest, exchange) {
@@ -32,17 +17,7 @@ TLedPhoto::TLedPhoto(TSwitchboardMgr *parent, diag::DiagExchange &exchange, cons
   }
 }
 
-diag::LedPhotoRows TLedPhoto::Rows() const {
-  diag::LedPhotoRows rows;
-  rows.count = diag::BoundedRowCount(DescriptionTables[kLedTable].rowCount);
-  for (int row = 0; row < diag::kMaxRows; ++row) {
-    rows.ledOnly[row] = LedOnly[row] != 0;
-    rows.photoOnly[row] = PhotoOnly[row] != 0;
-    rows.photoActiveLow[row] = DescriptionTables[kPhotoTable].entries[row].activeLow != 0;
-    rows.names[row] = reader_.RowName(row);
-  }
-  return rows;
-}
+diag::LedPhotoRows TLedPhoto::Rows() const { return diag::LedPhotoRowsOf(reader_); }
 
 void TLedPhoto::OnShowWindow(bool shown) {
   if (shown) {
@@ -60,15 +35,15 @@ void TLedPhoto::OnShowWindow(bool shown) {
 }
 
 void TLedPhoto::RefreshLeds() {
-  diag::RowValues command = Copy(LedCommand);
+  diag::RowValues command = diag::ToRowValues(LedCommand);
   diag::RefreshLeds(Rows(), *this, command);
-  CopyBack(command, LedCommand);
+  diag::StoreRowValues(command, LedCommand);
 }
 
 void TLedPhoto::ShowValues() {
-  diag::RowValues command = Copy(LedCommand);
-  diag::ShowLedPhotoValues(Rows(), Copy(PhotoState), *this, command);
-  CopyBack(command, LedCommand);
+  diag::RowValues command = diag::ToRowValues(LedCommand);
+  diag::ShowLedPhotoValues(Rows(), diag::ToRowValues(PhotoState), *this, command);
+  diag::StoreRowValues(command, LedCommand);
 }
 
 bool TLedPhoto::OnCommand(int id, int code, HWND control) {
@@ -77,9 +52,9 @@ bool TLedPhoto::OnCommand(int id, int code, HWND control) {
     return TComPanel::OnCommand(id, code, control);
   }
   if (id == IDC_SELECT_ALL || id == IDC_DESELECT_ALL) {
-    diag::RowValues command = Copy(LedCommand);
+    diag::RowValues command = diag::ToRowValues(LedCommand);
     diag::SetAllLeds(Rows(), id == IDC_SELECT_ALL, *this, command);
-    CopyBack(command, LedCommand);
+    diag::StoreRowValues(command, LedCommand);
     return true;
   }
   return TComPanel::OnCommand(id, code, control);
