@@ -24,3 +24,9 @@ if(TARGET diag)
   ml_wine_gui_test(diag_gui_window_test COMMAND wine $<TARGET_FILE:diag_gui_window_test>)
   set_property(TEST diag_gui_window_test APPEND PROPERTY ENVIRONMENT "ML_SCREENSHOT_DIR=Z:${CMAKE_BINARY_DIR}/screenshots")
 endif()
+
+if(TARGET diag)
+  find_program(ML_OBJDUMP i686-w64-mingw32-objdump REQUIRED)
+  add_test(NAME diag_imports_by_name
+    COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/check_diag_imports.sh ${ML_OBJDUMP} $<TARGET_FILE:diag>)
+endif()
