@@ -93,6 +93,7 @@ inline std::vector<std::string> LogMessages(const std::string &file) {
   std::ifstream in(file, std::ios::binary);
   std::string line;
   while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     size_t arrow = line.find(" -> ");
     messages.push_back(arrow == std::string::npos ? line : line.substr(arrow + 4));
   }
