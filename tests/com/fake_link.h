@@ -43,10 +43,16 @@ class ScriptedLine : public com::SerialBackend {
 
   com::SerialHandle Open(int32_t port) override {
     ++opens;
-    return 100 + port;
+    return fail_open ? com::kInvalidSerial : 100 + port;
   }
-  bool Configure(com::SerialHandle, int32_t) override { return true; }
-  bool Close(com::SerialHandle) override { return true; }
+  bool Configure(com::SerialHandle, int32_t baud) override {
+    configured_bauds.push_back(baud);
+    return !fail_configure;
+  }
+  bool Close(com::SerialHandle handle) override {
+    closed.push_back(handle);
+    return !fail_close;
+  }
   int32_t Read(com::SerialHandle, uint8_t *buffer, int32_t max) override {
     if (++reads_without_wait_ > 1000000) {
       ADD_FAILURE() << "the library spins without waiting for input";
@@ -61,6 +67,10 @@ class ScriptedLine : public com::SerialBackend {
     return n;
   }
   bool Write(com::SerialHandle, uint8_t byte) override {
+    if (failing_writes > 0) {
+      --failing_writes;
+      return false;
+    }
     written.push_back(byte);
     if (on_write) on_write(byte);
     return true;
@@ -80,6 +90,12 @@ class ScriptedLine : public com::SerialBackend {
   Bytes written;
   int opens = 0;
   int waits = 0;
+  std::vector<int32_t> configured_bauds;
+  std::vector<com::SerialHandle> closed;
+  bool fail_open = false;
+  bool fail_configure = false;
+  bool fail_close = false;
+  int failing_writes = 0;
 
  private:
   ManualClock &clock_;

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "fake_link.h"
+#include "link.h"
+#include "log_file.h"
+
+namespace {
+
+std::string Contents(const char *name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void FillTo(const char *name, size_t size) {
+  std::ofstream(name, std::ios::binary) << std::string(size, 'x');
+}
+
+TEST(LogLine, TimeFieldsArePaddedWithBlanks) {
+  EXPECT_EQ(com::FormatLogLine({14, 3, 27, 51}, 2, "S ENQ "), "14: 3:27:51 com 2 -> S ENQ \n");
+  EXPECT_EQ(com::FormatLogLine({9, 5, 3, 7}, 1, "R ACK"), " 9: 5: 3: 7 com 1 -> R ACK\n");
+  EXPECT_EQ(com::FormatLogLine({0, 0, 0, 0}, 0, "Time Out Intercaract\xE8re"),
+            " 0: 0: 0: 0 com 0 -> Time Out Intercaract\xE8re\n");
+}
+
+TEST(RotatingLog, MovesToTheOtherFileOnlyOnceTheLimitIsExceeded) {
+  fake::ScratchDirectory dir("");
+  FillTo("a1.txt", 100);
+  com::RotatingLog at_limit("a1.txt", "a2.txt", 100);
+  at_limit.Write("line\n");
+  EXPECT_EQ(Contents("a1.txt").size(), 105u);
+  std::ifstream second("a2.txt");
+  EXPECT_FALSE(second.good());
+
+  FillTo("b1.txt", 101);
+  FillTo("b2.txt", 30);
+  com::RotatingLog over("b1.txt", "b2.txt", 100);
+  over.Write("first\n");
+  EXPECT_EQ(Contents("b2.txt"), "first\n");
+  over.Write("second\n");
+  EXPECT_EQ(Contents("b2.txt"), "first\nsecond\n");
+  EXPECT_EQ(Contents("b1.txt").size(), 101u);
+
+  FillTo("b2.txt", 101);
+  over.Write("third\n");
+  EXPECT_EQ(Contents("b1.txt"), "third\n");
+}
+
+TEST(Logs, DebugLogIsWrittenOnlyWhenAskedForAndErrorsAlways) {
+  fake::ScratchDirectory dir("");
+  com::Settings().debug = 0;
+  com::LogDebug("R ACK");
+  com::LogError("RESET de la com");
+  EXPECT_FALSE(std::ifstream("combug1.txt").good());
+  EXPECT_EQ(fake::LogMessages("comerr1.txt"), std::vector<std::string>{"RESET de la com"});
+  com::Settings().debug = 1;
+  com::LogDebug("R ACK");
+  EXPECT_EQ(fake::LogMessages("combug1.txt"), std::vector<std::string>{"R ACK"});
+  com::Settings().debug = 0;
+  std::string line = Contents("comerr1.txt");
+  ASSERT_GE(line.size(), 12u);
+  EXPECT_EQ(line.substr(11, 5), " com ");
+}
+
+}  // namespace
