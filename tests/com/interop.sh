@@ -5,7 +5,7 @@
 # the test prefix, mapped to $ML_WINE_PORTS/com<WINE_PORT>). The asker is a HOST,
 # the echo an EQUIPMENT, both with ESC, so the reply also carries the ESC exchange.
 set -u
-ask_kind=$1 ask_exe=$2 echo_kind=$3 echo_exe=$4 wine_port=${5:-1}
+ask_kind=$1 ask_exe=$(realpath "$2") echo_kind=$3 echo_exe=$(realpath "$4") wine_port=${5:-1}
 work=$(mktemp -d)
 socat_pid="" echo_pid=""
 cleanup() {
