@@ -3,7 +3,7 @@
 # The simulator process against the poll client over a pseudo-terminal pair.
 # Processes are waited for by their readiness line and stopped by their own pid.
 set -u
-SIM=$1 POLL=$2 EXAMPLES=$3 CASE=$4
+SIM=$(realpath "$1") POLL=$(realpath "$2") EXAMPLES=$(realpath "$3") CASE=$4
 MACHINE=$EXAMPLES/machine.txt
 work=$(mktemp -d)
 sim_pid="" drain_pid="" failures=0
@@ -94,7 +94,7 @@ leds)
   expect_in "$work/sim.out" "LED Door1 (node 1 address 0x1000) off" "LED put out"
   expect_in "$work/sim.out" "led node 1 address 0x1000 Door1: off (2 commands)" "final state of Door1"
   expect_in "$work/sim.out" "led node 1 address 0x1004 Lamp2: on (3 commands)" "final state of Lamp2"
-  expect_in "$work/sim.out" "LED changes         4" "changes counted"
+  expect_in "$work/sim.out" "LED changes         5" "changes counted"
   ;;
 download)
   start_sim --unique-number 4242 "$MACHINE"
