@@ -9,9 +9,17 @@
 
 namespace {
 
+// Log files are text files with the platform's line ends (CR LF on Windows);
+// their lines are compared with plain line feeds.
 std::string Contents(const char *name) {
   std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::string text(std::istreambuf_iterator<char>(in), {});
+  std::string lines;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    lines += text[i];
+  }
+  return lines;
 }
 
 void FillTo(const char *name, size_t size) {

@@ -58,7 +58,8 @@ TEST_F(SampleFiles, LedAndPhotoRowsAreOutputsAndPhotoSensorsOfTheMachine) {
       const PointSpec *led = Point(leds.entries[row]);
       ASSERT_NE(led, nullptr) << reader.RowName(row);
       EXPECT_EQ(led->kind, PointKind::Led);
-      EXPECT_EQ(led->pattern, leds.entries[row].data) << "the file's data word is the LED's on-pattern";
+      const uint16_t data = leds.entries[row].data;
+      EXPECT_EQ(led->pattern, data) << "the file's data word is the LED's on-pattern";
       EXPECT_EQ(led->name, reader.RowName(row));
     }
     if (PhotoOnly[row] || !LedOnly[row]) {
@@ -66,8 +67,10 @@ TEST_F(SampleFiles, LedAndPhotoRowsAreOutputsAndPhotoSensorsOfTheMachine) {
       const PointSpec *photo = Point(entry);
       ASSERT_NE(photo, nullptr) << reader.RowName(row);
       EXPECT_EQ(photo->kind, PointKind::Photo);
-      EXPECT_EQ(photo->pattern, entry.data) << "read as *address & mask";
-      EXPECT_EQ(entry.operation, 3);
+      const uint16_t data = entry.data;
+      const uint8_t operation = entry.operation;
+      EXPECT_EQ(photo->pattern, data) << "read as *address & mask";
+      EXPECT_EQ(operation, 3);
       ++photos;
     }
   }
