@@ -1,12 +1,15 @@
-// Which clock and serial backend the library uses: the platform's, unless a test installed its own.
+// Which clock, time of day and serial backend the library uses: the platform's,
+// unless a test installed its own.
 #include "clock.h"
 #include "serial_port.h"
+#include "time_of_day.h"
 
 namespace com {
 namespace {
 
 Clock *installed_clock = nullptr;
 SerialBackend *installed_backend = nullptr;
+TimeOfDaySource *installed_time_of_day = nullptr;
 
 }  // namespace
 
@@ -17,5 +20,10 @@ SerialBackend &ActiveSerialBackend() {
   return installed_backend != nullptr ? *installed_backend : PlatformSerialBackend();
 }
 void SetSerialBackend(SerialBackend *backend) { installed_backend = backend; }
+
+TimeOfDaySource &ActiveTimeOfDay() {
+  return installed_time_of_day != nullptr ? *installed_time_of_day : SystemTimeOfDay();
+}
+void SetTimeOfDay(TimeOfDaySource *source) { installed_time_of_day = source; }
 
 }  // namespace com

@@ -26,6 +26,11 @@ struct LinkSettings {
 
 LinkSettings &Settings();
 
+// The library's load step: time-outs of 100 and 200 ms until the first open, and
+// BAUDRATE of paramcom.txt (else 9600) for every port. Run by the platform's
+// library entry when the shared library is attached to a process.
+void LoadTimeStep();
+
 int32_t CurrentPort();
 void SetCurrentPort(int32_t port);
 int32_t PortBaud(int32_t port);

@@ -61,21 +61,17 @@ void LogBoth(const char *message) {
   LogError(message);
 }
 
-// Runs when the library is loaded: short time-outs until the first open, and the
-// baud rate of every port from the parameter file.
-struct LoadTimeStep {
-  LoadTimeStep() {
-    settings.char_timeout_ms = 100;
-    settings.proto_timeout_ms = 200;
-    int found = 0;
-    strparam baud = TModifyFicASCII(kParameterFile).Lookup("BAUDRATE", &found);
-    for (Port &port : ports) port.baud = found ? static_cast<int32_t>(baud.as_long) : kDefaultBaud;
-  }
-} load_time_step;
-
 }  // namespace
 
 LinkSettings &Settings() { return settings; }
+
+void LoadTimeStep() {
+  settings.char_timeout_ms = 100;
+  settings.proto_timeout_ms = 200;
+  int found = 0;
+  strparam baud = TModifyFicASCII(kParameterFile).Lookup("BAUDRATE", &found);
+  for (Port &port : ports) port.baud = found ? baud.as_long : kDefaultBaud;
+}
 
 int32_t CurrentPort() { return current_port; }
 

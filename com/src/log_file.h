@@ -5,11 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "time_of_day.h"
+
 namespace com {
 
-struct TimeOfDay {
-  unsigned hours, minutes, seconds, hundredths;
-};
 
 // "hh:mm:ss:cc com <port> -> <message>", each time field right-aligned in 2 places.
 std::string FormatLogLine(const TimeOfDay &time, int32_t port, const char *message);

@@ -1,6 +1,7 @@
 #include "param_file.h"
 
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +18,13 @@ bool SameIgnoringCase(const std::string &a, const char *b) {
     if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
       return false;
   return true;
+}
+
+int32_t LeadingNumber(const std::string &value) {
+  long long number = std::strtoll(value.c_str(), nullptr, 10);
+  if (number > INT32_MAX) return INT32_MAX;
+  if (number < INT32_MIN) return INT32_MIN;
+  return static_cast<int32_t>(number);
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
@@ -68,7 +76,7 @@ strparam TModifyFicASCII::Lookup(const char *keyword, int *found) const {
   for (const TInfoData &entry : entries_) {
     if (!SameIgnoringCase(entry.keyword, keyword)) continue;
     result.as_float = static_cast<float>(std::atof(entry.value.c_str()));
-    result.as_long = std::strtol(entry.value.c_str(), nullptr, 10);
+    result.as_long = LeadingNumber(entry.value);
     result.as_string = entry.value;
     std::memcpy(result.text, entry.value.c_str(), entry.value.size());
     if (found != nullptr) *found = 1;

@@ -3,6 +3,7 @@
 #ifndef COM_SRC_PARAM_FILE_H
 #define COM_SRC_PARAM_FILE_H
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,7 @@ struct TInfoData {
 // The answer to a lookup: the value read three ways, and a 60-character copy.
 struct strparam {
   float as_float = 0;
-  long as_long = 0;
+  int32_t as_long = 0;  // the leading decimal number, held within 32 bits
   std::string as_string;
   char text[kMaxValueLength + 1] = {};
 };

@@ -1,5 +1,5 @@
 // Runs alone in a directory whose paramcom.txt says "baudrate 19200" and TIMEOUT_PROTOCOL 500:
-// what the library holds right after it is loaded, and after the first open.
+// what the library holds after its load step, and after the first open.
 #include <gtest/gtest.h>
 
 #include "clock.h"
@@ -9,6 +9,7 @@
 #include "serial_port.h"
 
 TEST(LinkAtLoad, ShortTimeOutsUntilTheFirstOpenAndTheFileBaudRateForEveryPort) {
+  com::LoadTimeStep();
   EXPECT_EQ(com::Settings().char_timeout_ms, 100u);
   EXPECT_EQ(com::Settings().proto_timeout_ms, 200u);
   for (int port = 0; port < com::kPortCount; ++port) EXPECT_EQ(com::PortBaud(port), 19200) << port;

@@ -15,7 +15,8 @@ HANDLE AsHandle(SerialHandle handle) { return reinterpret_cast<HANDLE>(handle); 
 class Win32Serial : public SerialBackend {
  public:
   SerialHandle Open(int32_t port) override {
-    std::string name = "COM" + std::to_string(port);
+    // The \\.\ prefix reaches COM10 and above; it is harmless for COM1..COM9.
+    std::string name = "\\\\.\\COM" + std::to_string(port);
     HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return kInvalidSerial;
     return reinterpret_cast<SerialHandle>(handle);
