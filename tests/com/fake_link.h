@@ -11,12 +11,14 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "clock.h"
 #include "serial_port.h"
+#include "time_of_day.h"
 
 namespace fake {
 
@@ -27,6 +29,30 @@ class ManualClock : public com::Clock {
   uint32_t NowMs() override { return now; }
   uint32_t now = 1000;
 };
+
+class FixedTimeOfDay : public com::TimeOfDaySource {
+ public:
+  com::TimeOfDay Now() override { return now; }
+  com::TimeOfDay now{14, 3, 27, 51};
+};
+
+// What a text line of the logs ends with on this platform.
+#ifdef _WIN32
+constexpr const char *kLogNewline = "\r\n";
+#else
+constexpr const char *kLogNewline = "\n";
+#endif
+
+inline std::string FileBytes(const std::string &name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline bool FileExists(const std::string &name) { return std::ifstream(name).good(); }
+
+inline void FillFile(const std::string &name, size_t size) {
+  std::ofstream(name, std::ios::binary) << std::string(size, 'x');
+}
 
 class ScriptedLine : public com::SerialBackend {
  public:

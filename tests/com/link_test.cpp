@@ -50,6 +50,47 @@ TEST_F(Link, OpeningReadsTheParameterFile) {
   EXPECT_EQ(com::CurrentPort(), 2);
 }
 
+TEST_F(Link, MissingKeywordsTakeTheirDefaultsAtOpen) {
+  Use("# comment line\n");
+  ASSERT_EQ(InitCommunication(1, 0), 1);
+  const com::LinkSettings &s = com::Settings();
+  EXPECT_EQ(s.esc_mode, 1);
+  EXPECT_EQ(s.char_timeout_ms, 250u);
+  EXPECT_EQ(s.proto_timeout_ms, 250u);
+  EXPECT_EQ(s.debug, 0);
+  EXPECT_EQ(s.source_type, 0);
+  EXPECT_EQ(s.shortest_frame, 1);
+}
+
+TEST_F(Link, DebugLogIsNeverTouchedWithoutInformationDebug) {
+  Use("INFORMATION NODEBUG\n");
+  ASSERT_EQ(InitCommunication(3, 0), 1);
+  line.failing_writes = 2;
+  com::SendByte(0x05);
+  EXPECT_EQ(Errors(), (std::vector<std::string>{"Transmit Error", "RESET de la com", "Transmit Error Double",
+                                                "RESET de la com"}));
+  EXPECT_FALSE(fake::FileExists("combug1.txt"));
+  EXPECT_FALSE(fake::FileExists("combug2.txt"));
+}
+
+// Another process holding the device: the open fails, nothing is logged and the
+// port's table entry keeps the handle it had.
+TEST_F(Link, PortHeldElsewhereIsRefusedAndTheOpenPortGoesOn) {
+  Use("");
+  ASSERT_EQ(InitCommunication(5, 0), 1);
+  line.fail_open = true;
+  EXPECT_EQ(InitCommunication(5, 0), 0);
+  EXPECT_FALSE(fake::FileExists("comerr1.txt"));
+  line.fail_open = false;
+  com::SendByte(0x42);
+  EXPECT_EQ(line.written, Bytes{0x42});
+  line.Arrive({7});
+  EXPECT_EQ(com::Poll(), 1);
+  EXPECT_EQ(com::NextByte(), 7);
+  EXPECT_EQ(CloseCommunication(5), 1);
+  EXPECT_EQ(line.closed, std::vector<com::SerialHandle>{105});
+}
+
 TEST_F(Link, FixedWordsAreComparedWithTheirCase) {
   Use("PROTOCOL avec_esc\nINFORMATION debug\nSOURCE_TYPE Equipment\n");
   ASSERT_EQ(InitCommunication(1, 0), 1);

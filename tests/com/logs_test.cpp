@@ -38,7 +38,7 @@ TEST(RotatingLog, MovesToTheOtherFileOnlyOnceTheLimitIsExceeded) {
   FillTo("a1.txt", 100);
   com::RotatingLog at_limit("a1.txt", "a2.txt", 100);
   at_limit.Write("line\n");
-  EXPECT_EQ(Contents("a1.txt").size(), 105u);
+  EXPECT_EQ(Contents("a1.txt"), std::string(100, 'x') + "line\n");
   std::ifstream second("a2.txt");
   EXPECT_FALSE(second.good());
 
@@ -70,6 +70,37 @@ TEST(Logs, DebugLogIsWrittenOnlyWhenAskedForAndErrorsAlways) {
   std::string line = Contents("comerr1.txt");
   ASSERT_GE(line.size(), 12u);
   EXPECT_EQ(line.substr(11, 5), " com ");
+}
+
+}  // namespace
+
+namespace {
+
+class LogBytes : public ::testing::Test {
+ protected:
+  void SetUp() override { com::SetTimeOfDay(&time); }
+  void TearDown() override {
+    com::SetTimeOfDay(nullptr);
+    com::Settings().debug = 0;
+  }
+  fake::FixedTimeOfDay time;
+  fake::ScratchDirectory dir{""};
+};
+
+TEST_F(LogBytes, LineCarriesTimePortArrowAndTheMessageInCodePage1252) {
+  time.now = {9, 5, 3, 7};
+  com::SetCurrentPort(2);
+  com::LogError("Time Out Intercaract\xE8re");
+  EXPECT_EQ(fake::FileBytes("comerr1.txt"),
+            std::string(" 9: 5: 3: 7 com 2 -> Time Out Intercaract\xE8re") + fake::kLogNewline);
+
+  com::Settings().debug = 1;
+  time.now = {14, 3, 27, 51};
+  com::SetCurrentPort(8);
+  com::LogDebug("S ENQ ");
+  com::LogDebug("R 255");
+  EXPECT_EQ(fake::FileBytes("combug1.txt"), std::string("14: 3:27:51 com 8 -> S ENQ ") + fake::kLogNewline +
+                                                 "14: 3:27:51 com 8 -> R 255" + fake::kLogNewline);
 }
 
 }  // namespace

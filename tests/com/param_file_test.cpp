@@ -76,3 +76,23 @@ TEST(ParamFile, OverlongLinesTokensAndValuesAreCut) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ParamFile, NumbersAreReadFromTheLeadingDigitsAndHeldWithin32Bits) {
+  fake::ScratchDirectory dir("");
+  TModifyFicASCII file = Parse("TIMEOUT_PROTOCOL 500ms\nBAUDRATE 99999999999\nSHORTEST_FRAME -3\n");
+  EXPECT_EQ(file.Lookup("TIMEOUT_PROTOCOL").as_long, 500);
+  EXPECT_EQ(file.Lookup("BAUDRATE").as_long, INT32_MAX);
+  EXPECT_EQ(file.Lookup("SHORTEST_FRAME").as_long, -3);
+}
+
+TEST(ParamFile, TheSixtyCharacterCopyIsAlwaysTerminated) {
+  fake::ScratchDirectory dir("");
+  TModifyFicASCII file = Parse("PROTOCOL " + std::string(51, 'p') + " " + std::string(51, 'q') + "\n");
+  com::strparam value = file.Lookup("protocol");
+  EXPECT_EQ(std::string(value.text), value.as_string);
+  EXPECT_EQ(value.text[59], '\0');
+}
+
+}  // namespace
