@@ -142,6 +142,8 @@ COM_API uint8_t COM_CALL InitCommunication(int32_t port, int32_t baud) {
   if (baud != 0) p.baud = baud;
   SerialHandle handle = OpenConfigured(port, p.baud, false);
   if (handle == kInvalidSerial) return 0;
+  // Reached only where opens are not exclusive (Wine): the earlier handle is not leaked.
+  if (p.handle != kInvalidSerial && p.handle != handle) ActiveSerialBackend().Close(p.handle);
   p.handle = handle;
   current_port = port;
   if (p.chunk == nullptr) p.chunk = static_cast<uint8_t *>(std::malloc(kChunkSize));

@@ -69,7 +69,7 @@ class ScriptedLine : public com::SerialBackend {
 
   com::SerialHandle Open(int32_t port) override {
     ++opens;
-    return fail_open ? com::kInvalidSerial : 100 + port;
+    return fail_open ? com::kInvalidSerial : handle_base + port;
   }
   bool Configure(com::SerialHandle, int32_t baud) override {
     configured_bauds.push_back(baud);
@@ -118,6 +118,7 @@ class ScriptedLine : public com::SerialBackend {
   int waits = 0;
   std::vector<int32_t> configured_bauds;
   std::vector<com::SerialHandle> closed;
+  com::SerialHandle handle_base = 100;
   bool fail_open = false;
   bool fail_configure = false;
   bool fail_close = false;

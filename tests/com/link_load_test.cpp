@@ -21,6 +21,10 @@ TEST(LinkAtLoad, ShortTimeOutsUntilTheFirstOpenAndTheFileBaudRateForEveryPort) {
   EXPECT_EQ(line.configured_bauds, std::vector<int32_t>{19200});
   EXPECT_EQ(com::Settings().char_timeout_ms, 250u);
   EXPECT_EQ(com::Settings().proto_timeout_ms, 500u);
+  ASSERT_EQ(InitCommunication(3, 57600), 1);
+  EXPECT_EQ(line.configured_bauds.back(), 57600);
+  EXPECT_EQ(com::PortBaud(2), 19200);
+  CloseCommunication(3);
   CloseCommunication(2);
   com::SetSerialBackend(nullptr);
 }

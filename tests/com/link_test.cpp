@@ -91,6 +91,18 @@ TEST_F(Link, PortHeldElsewhereIsRefusedAndTheOpenPortGoesOn) {
   EXPECT_EQ(line.closed, std::vector<com::SerialHandle>{105});
 }
 
+// Where a second open of the same device succeeds (Wine does not enforce
+// exclusive opens), the port moves to the new handle and the old one is closed.
+TEST_F(Link, ReopeningAnOpenPortDoesNotLeakItsHandle) {
+  Use("");
+  ASSERT_EQ(InitCommunication(5, 0), 1);
+  line.handle_base = 200;
+  ASSERT_EQ(InitCommunication(5, 0), 1);
+  EXPECT_EQ(line.closed, std::vector<com::SerialHandle>{105});
+  EXPECT_EQ(CloseCommunication(5), 1);
+  EXPECT_EQ(line.closed, (std::vector<com::SerialHandle>{105, 205}));
+}
+
 TEST_F(Link, FixedWordsAreComparedWithTheirCase) {
   Use("PROTOCOL avec_esc\nINFORMATION debug\nSOURCE_TYPE Equipment\n");
   ASSERT_EQ(InitCommunication(1, 0), 1);
