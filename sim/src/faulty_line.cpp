@@ -23,10 +23,13 @@ int32_t FaultyLine::Read(com::SerialHandle handle, uint8_t *buffer, int32_t max)
 void FaultyLine::Pace() {
   if (line_speed_ == 0) return;
   auto byte_time = std::chrono::nanoseconds(10ull * 1000000000ull / line_speed_);
+  // A byte reaches the other end when its ten bit times are through. Bytes
+  // written back to back keep their schedule even when a sleep overshoots, as
+  // a UART's queue would: only a line idle for more than a byte starts afresh.
   auto now = std::chrono::steady_clock::now();
-  if (next_byte_time_ < now) next_byte_time_ = now;
-  std::this_thread::sleep_until(next_byte_time_);
+  if (now > next_byte_time_ + byte_time) next_byte_time_ = now;
   next_byte_time_ += byte_time;
+  std::this_thread::sleep_until(next_byte_time_);
 }
 
 bool FaultyLine::Write(com::SerialHandle handle, uint8_t byte) {
