@@ -1,7 +1,7 @@
 // One S2F63/S2F64 exchange over a paced line, against its wire time, with the
 // processor time this client spent on it:
-//   paced_bench DEVICE BITS_PER_SECOND EXCHANGES [--spin]
-// DEVICE is the host's end of line_relay, whose other end is the simulator
+//   paced_bench PORT BITS_PER_SECOND EXCHANGES [--spin]
+// PORT (COMn, or natively a device path) is the host's end of line_relay, whose other end is the simulator
 // started with --line-speed at the same rate. --spin answers every wait of
 // the link at once: the tight polling loop, for comparison.
 #include <chrono>
@@ -17,14 +17,14 @@
 
 namespace {
 
-constexpr int32_t kPort = 1;
+int32_t port = 1;
 
 // The reply, or null after two seconds. Between calls the client sleeps a
 // millisecond, as the command-line poll client does.
 ComBlock AwaitReply() {
   auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
   while (std::chrono::steady_clock::now() < deadline) {
-    if (ComBlock block = ReceptionTrame(kPort)) return block;
+    if (ComBlock block = ReceptionTrame(port)) return block;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   return nullptr;
@@ -34,17 +34,17 @@ ComBlock AwaitReply() {
 
 int main(int argc, char **argv) {
   if (argc < 4 || (argc == 5 && std::strcmp(argv[4], "--spin") != 0) || argc > 5) {
-    std::fprintf(stderr, "usage: paced_bench DEVICE BITS_PER_SECOND EXCHANGES [--spin]\n");
+    std::fprintf(stderr, "usage: paced_bench PORT BITS_PER_SECOND EXCHANGES [--spin]\n");
     return 2;
   }
   uint32_t rate = static_cast<uint32_t>(std::atol(argv[2]));
   long exchanges = std::atol(argv[3]);
   bool spin = argc == 5;
-  if (rate == 0 || exchanges <= 0) return 2;
-  setenv("COM1_DEVICE", argv[1], 1);
+  port = bench::PortFromArgument(argv[1]);
+  if (rate == 0 || exchanges <= 0 || port < 0) return 2;
   bench::SpinningBackend spinning(com::PlatformSerialBackend());
   if (spin) com::SetSerialBackend(&spinning);
-  if (!InitCommunication(kPort, static_cast<int32_t>(rate))) {
+  if (!InitCommunication(port, static_cast<int32_t>(rate))) {
     std::fprintf(stderr, "paced_bench: cannot open %s\n", argv[1]);
     return 1;
   }
@@ -57,7 +57,7 @@ int main(int argc, char **argv) {
     bench::Sample start = bench::Now();
     SecsMessage message{};
     message.buffer = request;
-    bool acknowledged = EmissionTrame(kPort, &message) == 1;
+    bool acknowledged = EmissionTrame(port, &message) == 1;
     auto acknowledged_at = std::chrono::steady_clock::now();
     ComBlock reply = acknowledged ? AwaitReply() : nullptr;
     bench::Sample end = bench::Now();
@@ -76,7 +76,7 @@ int main(int argc, char **argv) {
     wire += bytes * 10.0 / rate;
     if (seconds > worst) worst = seconds;
   }
-  CloseCommunication(kPort);
+  CloseCommunication(port);
   com::SetSerialBackend(nullptr);
   double n = static_cast<double>(exchanges);
   std::printf("paced %u bit/s%s: %ld exchanges, wall %.2f ms each (worst %.2f), wire %.2f ms: "

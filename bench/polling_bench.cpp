@@ -95,7 +95,10 @@ int main(int argc, char **argv) {
   uint32_t rate = static_cast<uint32_t>(std::atol(argv[2]));
   long cycles = std::atol(argv[3]);
   if (rate == 0 || cycles <= 0) return 2;
-  setenv("COM1_DEVICE", argv[1], 1);
+  if (bench::PortFromArgument(argv[1]) != 1) {
+    std::fprintf(stderr, "polling_bench: give a device path\n");
+    return 2;
+  }
   PortIndex = 0;
   if (!InitCommunication(PortIndex + 1, static_cast<int32_t>(rate))) {
     std::fprintf(stderr, "polling_bench: cannot open %s\n", argv[1]);
