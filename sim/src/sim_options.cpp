@@ -37,6 +37,7 @@ const char *SimUsage() {
       "  --drop FRACTION        leave one byte out of this share of replies\n"
       "  --wrong-reply FRACTION answer this share with function + 2 (S2F66 for S2F64)\n"
       "  --delay MS             wait before each reply\n"
+      "  --withhold FRACTION    take this share of messages without answering them\n"
       "  --silent               take every message, never answer\n"
       "  --line-speed BAUD      pace the bytes sent like a real line (10 bit times a byte)\n"
       "Run:\n"
@@ -105,6 +106,7 @@ bool ParseSimOptions(const std::vector<std::string> &args, SimOptions *options, 
       {"--corrupt", {fraction_into(&options->corrupt_fraction), "a fraction from 0 to 1"}},
       {"--drop", {fraction_into(&options->drop_fraction), "a fraction from 0 to 1"}},
       {"--wrong-reply", {fraction_into(&options->wrong_reply_fraction), "a fraction from 0 to 1"}},
+      {"--withhold", {fraction_into(&options->withhold_fraction), "a fraction from 0 to 1"}},
       {"--delay", {unsigned_into(&options->delay_ms, 600000), "milliseconds"}},
       {"--line-speed", {unsigned_into(&options->line_speed, 4000000), "a speed in bit/s"}},
       {"--max-requests", {unsigned_into(&options->max_requests, UINT64_MAX), "a number"}},

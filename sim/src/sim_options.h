@@ -27,6 +27,7 @@ struct SimOptions {
   double corrupt_fraction = 0;
   double drop_fraction = 0;
   double wrong_reply_fraction = 0;
+  double withhold_fraction = 0;  // replies left unsent: the host waits in vain
   uint32_t delay_ms = 0;
   bool silent = false;
   uint32_t line_speed = 0;  // 0: bytes go out as fast as the device takes them

@@ -63,9 +63,10 @@ void Simulator::Serve(int32_t port, const std::vector<uint8_t> &block) {
   for (const std::string &note : result.notes) Note(note);
   if (!result.has_reply) return;
   ++answered_;
-  if (options_.silent) {
+  // The generator is only drawn on when withholding is asked for, so seeds keep their other faults.
+  if (options_.silent || (options_.withhold_fraction > 0 && fault_rng_.Chance(options_.withhold_fraction))) {
     ++stats_.faults.withheld;
-    Note("fault: reply withheld (--silent)");
+    Note("fault: reply withheld");
     return;
   }
   if (fault_rng_.Chance(options_.wrong_reply_fraction)) {

@@ -14,7 +14,7 @@ TEST(SimOptions, ReadsEveryOptionInBothSpellings) {
   SimOptions o;
   std::string error;
   ASSERT_TRUE(Parse({"--link", "/tmp/com1", "--seed=7", "--unique-number", "0x10", "--old-firmware=S9F3",
-                     "--nak", "0.5", "--corrupt=1", "--drop", "0", "--wrong-reply", "0.25", "--delay", "30",
+                     "--nak", "0.5", "--corrupt=1", "--drop", "0", "--wrong-reply", "0.25", "--withhold", "0.125", "--delay", "30",
                      "--silent", "--line-speed", "9600", "--duration", "1.5", "--max-requests", "4", "--quiet",
                      "--esc", "--char-timeout", "100", "--proto-timeout=200", "--workdir", "w", "machine.txt"},
                     &o, &error))
@@ -27,6 +27,7 @@ TEST(SimOptions, ReadsEveryOptionInBothSpellings) {
   EXPECT_DOUBLE_EQ(o.nak_fraction, 0.5);
   EXPECT_DOUBLE_EQ(o.corrupt_fraction, 1);
   EXPECT_DOUBLE_EQ(o.wrong_reply_fraction, 0.25);
+  EXPECT_DOUBLE_EQ(o.withhold_fraction, 0.125);
   EXPECT_EQ(o.delay_ms, 30u);
   EXPECT_TRUE(o.silent);
   EXPECT_EQ(o.line_speed, 9600u);

@@ -14,6 +14,7 @@
 #include "diag/read_cnf_file.h"
 #include "platform/message_box.h"
 #include "poll_request.h"
+#include "soak_loop.h"
 
 #ifndef POLL_VERSION
 #define POLL_VERSION "0"
@@ -36,6 +37,9 @@ const char kUsage[] =
     "  --timeout MS          how long to wait for the reply (default 2000)\n"
     "  --baud N              line speed (default: the parameter file's)\n"
     "  --hex                 print values in hexadecimal\n"
+    "  --count N             soak: N exchanges, each writing a sequence number into a word\n"
+    "                        (--element N,A,..: node and address used, default 1,0x1F80) and\n"
+    "                        reading it back; prints the figures; status 1 on a wrong value\n"
     "  --help, --version\n"
     "The link's settings come from paramcom.txt in the current folder.\n"
     "Exit status: 0 answered, 1 not sent, no reply or a wrong reply, 2 bad command line or file.\n";
@@ -66,6 +70,7 @@ struct Options {
   long timeout_ms = 2000;
   int32_t baud = 0;
   bool hex = false;
+  long count = 0;  // --count: soak mode
 };
 
 int Usage(const std::string &error) {
@@ -236,6 +241,8 @@ int main(int argc, char **argv) {
         return Usage("--timeout needs milliseconds above 0");
     } else if (arg == "--baud") {
       if (!value(&text) || (options.baud = std::atoi(text.c_str())) <= 0) return Usage("--baud needs a speed");
+    } else if (arg == "--count") {
+      if (!value(&text) || (options.count = std::atol(text.c_str())) <= 0) return Usage("--count needs a number above 0");
     } else if (arg == "--hex") {
       options.hex = true;
     } else if (!arg.empty() && arg[0] == '-') {
@@ -252,7 +259,7 @@ int main(int argc, char **argv) {
     if (!options.leds_on) options.elements = poll_tool::ElementsFromTables(false);
   }
   options.elements.insert(options.elements.end(), extra.begin(), extra.end());
-  if (options.download_function == 0 && options.send_stream < 0) {
+  if (options.download_function == 0 && options.send_stream < 0 && options.count == 0) {
     if (options.elements.empty()) return Usage("nothing to ask: give --points or --element");
     if (options.elements.size() > size_t(poll_tool::kMaxElements))
       return Usage(std::to_string(options.elements.size()) + " elements do not fit one block (at most " +
@@ -263,6 +270,19 @@ int main(int argc, char **argv) {
   if ((InitCommunication(port, options.baud) & 0xFF) == 0) {
     std::cerr << "poll: cannot open " << options.port << "\n";
     return 1;
+  }
+  if (options.count > 0) {
+    poll_tool::SoakSettings soak;
+    soak.count = options.count;
+    soak.timeout_ms = options.timeout_ms;
+    if (!options.elements.empty()) {
+      soak.node = options.elements.front().node;
+      soak.address = options.elements.front().address;
+    }
+    poll_tool::SoakFigures figures = poll_tool::RunSoak(port, soak);
+    std::cout << poll_tool::FormatSoakFigures(figures) << std::flush;
+    CloseCommunication(port);
+    return figures.wrong_values == 0 ? 0 : 1;
   }
   uint8_t buffer[poll_tool::kRequestBufferSize];
   SecsMessage message;
