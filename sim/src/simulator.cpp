@@ -44,7 +44,9 @@ bool Simulator::TimeUp() const {
 void Simulator::Run(int32_t port, const volatile std::sig_atomic_t *stop) {
   while (!*stop && !TimeUp()) {
     waiter_.WaitForInput(kIdleWaitMs);
+    uint64_t naks = stats_.faults.naks;
     ComBlock received = ReceptionTrame(port);
+    if (stats_.faults.naks != naks) Note("fault: received block refused (checksum spoiled on the line)");
     if (received == nullptr) continue;
     std::vector<uint8_t> block(kReceivedBlockSize);
     std::memcpy(block.data(), ComBlockLock(received), block.size());
