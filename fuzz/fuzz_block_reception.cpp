@@ -3,6 +3,7 @@
 // the shortest frame and the ESC and source settings.
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -82,6 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   settings.shortest_frame = data[0] & 0x0F;
   settings.esc_mode = (data[0] & 0x10) ? 0 : 1;
   settings.source_type = (data[0] & 0x20) ? 1 : 0;
+  com::Purge();  // bytes the last input left unread belong to it, not to this one
   line.Load(data + 1, size - 1);
   ComBlock block = ReceptionTrame(1);
   if (block != nullptr) {
@@ -89,6 +91,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (bytes[0] == 0 || ComBlockSize(block) != 260) std::abort();
     for (uint32_t i = bytes[0] + 3u; i < 260; ++i)
       if (bytes[i] != 0) std::abort();
+    // Only what the peer sent, with a checksum that holds, is handed over.
+    const uint32_t length = bytes[0];
+    if (size - 1 < length + 3u || std::memcmp(bytes, data + 1, length + 3u) != 0) std::abort();
+    uint32_t sum = 0;
+    for (uint32_t i = 1; i <= length; ++i) sum += bytes[i];
+    if (bytes[length + 1] != ((sum >> 8) & 0xFF) || bytes[length + 2] != (sum & 0xFF)) std::abort();
     ComBlockUnlock(block);
     ComBlockFree(block);
   }
