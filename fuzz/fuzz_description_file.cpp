@@ -1,6 +1,7 @@
 // Reads any text as a point description file, for each kind of panel.
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <unistd.h>
 
@@ -32,6 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (DescriptionTables[kLedTable].rowCount > kTableRows || DescriptionTables[kSwitchTable].rowCount > kTableRows ||
       DescriptionTables[kEncoderTable].rowCount > kTableRows) {
     __builtin_trap();
+  }
+  // Every row name stays terminated within its 200 characters, however long the file's names.
+  for (int row = 0; row < kTableRows; ++row) {
+    if (std::memchr(reader.RowName(row), '\0', kRowNameSize) == nullptr) __builtin_trap();
   }
   std::remove(path.c_str());
   return 0;
