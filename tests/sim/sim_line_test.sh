@@ -19,14 +19,16 @@ fail() { echo "FAIL [$CASE]: $*"; failures=$((failures + 1)); }
 expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }
 expect_in() { grep -qF -- "$2" "$1" || { fail "$3: '$2' not in $(basename "$1")"; sed 's/^/    | /' "$1" | tail -40; }; }
 
+# Time-outs generous enough that a heavily loaded machine does not turn a slow
+# process switch into retries; the silent cases then take a few seconds each.
 mkdir "$work/host"
-printf 'TIMEOUT_CARACTERE 100\nTIMEOUT_PROTOCOL 300\n' > "$work/host/paramcom.txt"
+printf 'TIMEOUT_CARACTERE 250\nTIMEOUT_PROTOCOL 1000\n' > "$work/host/paramcom.txt"
 
 # start_sim ARGS...: runs sim on a new pseudo-terminal; sets $line to the host's end.
 start_sim() {
   rm -f "$work/sim.fifo"
   mkfifo "$work/sim.fifo"
-  "$SIM" --char-timeout 100 --proto-timeout 300 "$@" > "$work/sim.fifo" 2> "$work/sim.err" &
+  "$SIM" --char-timeout 250 --proto-timeout 1000 "$@" > "$work/sim.fifo" 2> "$work/sim.err" &
   sim_pid=$!
   exec 3< "$work/sim.fifo"
   local ready=""
