@@ -13,12 +13,9 @@
 #include "line_device.h"
 #include "machine_description.h"
 #include "machine_model.h"
+#include "ml_version.h"
 #include "sim_options.h"
 #include "simulator.h"
-
-#ifndef SIM_VERSION
-#define SIM_VERSION "0"
-#endif
 
 namespace fs = std::filesystem;
 
@@ -105,7 +102,7 @@ int main(int argc, char **argv) {
     return 0;
   }
   if (options.version) {
-    std::cout << "sim " << SIM_VERSION << "\n";
+    std::cout << "sim " << ML_VERSION_TEXT << "\n";
     return 0;
   }
 

@@ -12,13 +12,10 @@
 #include "com/memblock.h"
 #include "diag/program_state.h"
 #include "diag/read_cnf_file.h"
+#include "ml_version.h"
 #include "platform/message_box.h"
 #include "poll_request.h"
 #include "soak_loop.h"
-
-#ifndef POLL_VERSION
-#define POLL_VERSION "0"
-#endif
 
 namespace {
 
@@ -211,7 +208,7 @@ int main(int argc, char **argv) {
       std::cout << kUsage;
       return 0;
     } else if (arg == "--version") {
-      std::cout << "poll " << POLL_VERSION << "\n";
+      std::cout << "poll " << ML_VERSION_TEXT << "\n";
       return 0;
     } else if (arg == "--points") {
       if (!value(&options.points)) return Usage("--points needs a file");
