@@ -6,7 +6,7 @@ if(TARGET com)
   ml_test(diag_messaging_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/messaging_test.cpp LIBS diag_shell com_core)
 endif()
 # End to end against the machine simulator on a pseudo-terminal.
-if(TARGET sim)
+if(TARGET sim AND NOT ML_WINDOWS)
   ml_test(diag_sim_e2e_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/sim_e2e_test.cpp LIBS diag_shell com_core)
   target_compile_definitions(diag_sim_e2e_test PRIVATE SIM_PATH="$<TARGET_FILE:sim>")
   add_dependencies(diag_sim_e2e_test sim)
