@@ -1,6 +1,7 @@
 #include "sim_options.h"
 
-#include <cerrno>
+#include "unsigned_argument.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -52,16 +53,6 @@ const char *SimUsage() {
 
 namespace {
 
-bool ToUnsigned(const std::string &text, uint64_t high, uint64_t *value) {
-  if (text.empty() || text[0] == '-' || text[0] == '+') return false;
-  errno = 0;
-  char *end = nullptr;
-  unsigned long long parsed = std::strtoull(text.c_str(), &end, 0);
-  if (errno != 0 || *end != '\0' || parsed > high) return false;
-  *value = parsed;
-  return true;
-}
-
 bool ToFraction(const std::string &text, double *value) {
   if (text.empty()) return false;
   char *end = nullptr;
@@ -78,7 +69,7 @@ bool ParseSimOptions(const std::vector<std::string> &args, SimOptions *options, 
   auto unsigned_into = [](auto *target, uint64_t high) {
     return Setter([target, high](const std::string &text) {
       uint64_t value;
-      if (!ToUnsigned(text, high, &value)) return false;
+      if (!ParseUnsignedArgument(text, high, &value)) return false;
       *target = static_cast<std::remove_pointer_t<decltype(target)>>(value);
       return true;
     });

@@ -114,6 +114,15 @@ ComBlock WaitForBlock(int32_t port, long timeout_ms) {
   return nullptr;
 }
 
+// Decodes a received block and gives it back to the link library.
+poll_tool::Reply TakeReply(ComBlock received) {
+  uint8_t block[260];
+  std::memcpy(block, ComBlockLock(received), sizeof block);
+  ComBlockUnlock(received);
+  ComBlockFree(received);
+  return poll_tool::DecodeReply(block);
+}
+
 void PrintValue(uint32_t value, bool hex) {
   if (hex) {
     std::printf("0x%X\n", value);
@@ -134,11 +143,7 @@ int AwaitReply(int32_t port, const Options &options) {
       std::cerr << "poll: no reply within " << options.timeout_ms << " ms\n";
       return 1;
     }
-    uint8_t block[260];
-    std::memcpy(block, ComBlockLock(received), sizeof block);
-    ComBlockUnlock(received);
-    ComBlockFree(received);
-    poll_tool::Reply reply = poll_tool::DecodeReply(block);
+    poll_tool::Reply reply = TakeReply(received);
     bool unique = options.download_function == 3;
     if (reply.stream == 9 && (!unique || reply.function == 3 || reply.function == 5)) {
       if (unique) {
@@ -177,11 +182,7 @@ int AwaitAnyReply(int32_t port, const Options &options) {
     std::cerr << "poll: no reply within " << options.timeout_ms << " ms\n";
     return 1;
   }
-  uint8_t block[260];
-  std::memcpy(block, ComBlockLock(received), sizeof block);
-  ComBlockUnlock(received);
-  ComBlockFree(received);
-  poll_tool::Reply reply = poll_tool::DecodeReply(block);
+  poll_tool::Reply reply = TakeReply(received);
   std::printf("S%uF%u\n", reply.stream, reply.function);
   if (!reply.header.empty()) {
     std::printf("header");

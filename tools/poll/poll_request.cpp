@@ -1,25 +1,14 @@
 #include "poll_request.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <sstream>
 
 #include "diag/program_state.h"
+#include "unsigned_argument.h"
 
 namespace poll_tool {
 
 namespace {
-
-bool Number(const std::string &text, uint64_t high, uint64_t *value) {
-  if (text.empty() || text[0] == '-' || text[0] == '+') return false;
-  errno = 0;
-  char *end = nullptr;
-  unsigned long long parsed = std::strtoull(text.c_str(), &end, 0);
-  if (errno != 0 || *end != '\0' || parsed > high) return false;
-  *value = parsed;
-  return true;
-}
 
 Element FromEntry(const DescriptionEntry &entry) {
   Element element;
@@ -45,7 +34,7 @@ bool ParseElement(const std::string &text, Element *element, std::string *error)
     return false;
   }
   for (int i = 0; i < 4; ++i) {
-    if (!Number(fields[i], highs[i], &values[i])) {
+    if (!ParseUnsignedArgument(fields[i], highs[i], &values[i])) {
       *error = std::string("--element ") + text + ": " + names[i] + " '" + fields[i] + "' is not a number up to " +
                std::to_string(highs[i]);
       return false;
