@@ -63,6 +63,7 @@ class TForm1 {
   void AddAndSelect(ItemList list, const std::string &path);
   void WriteValue(const std::string &name, const std::string &value);
   void UpdateRecent(FileKind kind, const std::string &path);
+  bool OpenCheckedLink(int32_t port);
   void ApplySpeed(int32_t port);
   bool SendStream127(int32_t port, uint8_t function);
   void StopWaiting();

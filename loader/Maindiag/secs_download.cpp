@@ -49,17 +49,24 @@ void TForm1::StopWaiting() {
   com_.CloseCommunication(waitingPort_);
 }
 
+// Opens the link for a stream 127 message once the files to load are known to
+// exist; a failed check closes it again.
+bool TForm1::OpenCheckedLink(int32_t port) {
+  com_.InitCommunication(port, 0);
+  if (!CheckFilesExist()) {
+    com_.CloseCommunication(port);
+    return false;
+  }
+  ApplySpeed(port);
+  return true;
+}
+
 void TForm1::BitBtn3Click() {
   if (waiting_) StopWaiting();
   view_.ClearDebugList();
   const int32_t port = PortNumber();
-  com_.InitCommunication(port, 0);
   // A failed check or send leaves nothing to wait for: the link is closed.
-  if (!CheckFilesExist()) {
-    com_.CloseCommunication(port);
-    return;
-  }
-  ApplySpeed(port);
+  if (!OpenCheckedLink(port)) return;
   if (!SendStream127(port, kRequestNumber)) {
     ShowMessage(kCableError);
     com_.CloseCommunication(port);
@@ -126,12 +133,7 @@ void TForm1::Timer1Timer() {
 
 void TForm1::StartSecsDownLoad() {
   const int32_t port = PortNumber();
-  com_.InitCommunication(port, 0);
-  if (!CheckFilesExist()) {
-    com_.CloseCommunication(port);
-    return;
-  }
-  ApplySpeed(port);
+  if (!OpenCheckedLink(port)) return;
   const bool sent = SendStream127(port, kAnnounceDownload);
   if (!sent) ShowMessage(kCableError);
   com_.CloseCommunication(port);
