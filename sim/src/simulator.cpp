@@ -91,7 +91,7 @@ void Simulator::Send(int32_t port, std::vector<uint8_t> reply) {
     fault = ReplyFault::Drop;
   }
   uint64_t corrupted = stats_.faults.corrupted, dropped = stats_.faults.dropped;
-  Trace("->", reply.data(), reply.size());
+  const size_t length = reply.size();
   reply.resize(reply.size() + 2);  // the emission writes the checksum behind the block
   SecsMessage message{};
   message.buffer = reply.data();
@@ -109,6 +109,8 @@ void Simulator::Send(int32_t port, std::vector<uint8_t> reply) {
     ++stats_.send_failures;
     Note("reply not acknowledged after " + std::to_string(attempts) + " attempts");
   }
+  // Traced once the exchange is over, so a line watcher knows the host's last ACK was taken.
+  Trace("->", reply.data(), length);
 }
 
 void Simulator::Trace(const char *direction, const uint8_t *block, size_t size) {

@@ -26,6 +26,8 @@ printf 'TIMEOUT_CARACTERE 250\nTIMEOUT_PROTOCOL 1000\n' > "$work/host/paramcom.t
 
 # start_sim ARGS...: runs sim on a new pseudo-terminal; sets $line to the host's end.
 start_sim() {
+  traced=1
+  case " $* " in *" --quiet "*) traced=0 ;; esac
   rm -f "$work/sim.fifo"
   mkfifo "$work/sim.fifo"
   "$SIM" --char-timeout 250 --proto-timeout 1000 "$@" > "$work/sim.fifo" 2> "$work/sim.err" &
@@ -39,7 +41,8 @@ start_sim() {
     "sim: ready on "*) line=${ready#sim: ready on } ;;
     *) fail "first line is not the ready line: $ready"; exit 1 ;;
   esac
-  cat <&3 > "$work/sim.out" &
+  : > "$work/sim.out"
+  cat <&3 >> "$work/sim.out" &
   drain_pid=$!
   exec 3<&-
 }
@@ -56,10 +59,24 @@ wait_sim() {
   expect_eq "$status" 0 "sim exit status"
 }
 
+replies_traced() { local n; n=$(grep -c '^\[[ 0-9.]*\] -> ' "$work/sim.out"); echo "${n:-0}"; }
+
 # run_poll ARGS...: poll from the host folder; output in $out, status in $status.
+# An answered poll returns as soon as it has ACKed the reply; the next poll's
+# opening purge would throw that ACK away on a pseudo-terminal if sim had not
+# read it yet, so wait for sim to trace the reply as delivered.
 run_poll() {
+  local before
+  before=$(replies_traced)
   out=$(cd "$work/host" && "$POLL" "$line" "$@" 2> "$work/poll.err")
   status=$?
+  [ "$status" -eq 0 ] && [ "$traced" -eq 1 ] || return 0
+  case " $* " in *" --s127f1 "*) return 0 ;; esac
+  local deadline=$(( $(now_ms) + 15000 ))
+  while [ "$(replies_traced)" -le "$before" ]; do
+    [ "$(now_ms)" -lt "$deadline" ] || { fail "sim never traced the reply to poll $*"; return 0; }
+    sleep 0.01
+  done
 }
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
