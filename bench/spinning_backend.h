@@ -19,6 +19,7 @@ class SpinningBackend : public com::SerialBackend {
   }
   bool Write(com::SerialHandle handle, uint8_t byte) override { return device_.Write(handle, byte); }
   void PurgeQueues(com::SerialHandle handle) override { device_.PurgeQueues(handle); }
+  void WaitSent(com::SerialHandle handle) override { device_.WaitSent(handle); }
   void WaitReadable(com::SerialHandle, uint32_t) override {}
 
  private:

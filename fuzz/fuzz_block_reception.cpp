@@ -52,6 +52,7 @@ class FeedLine : public com::SerialBackend {
     return true;
   }
   void PurgeQueues(com::SerialHandle) override {}
+  void WaitSent(com::SerialHandle) override {}
   void WaitReadable(com::SerialHandle, uint32_t timeout_ms) override { clock_.now += timeout_ms + 1; }
 
  private:

@@ -57,6 +57,7 @@ class AnsweringPeer : public com::SerialBackend {
   }
   bool Write(com::SerialHandle, uint8_t) override { return true; }
   void PurgeQueues(com::SerialHandle) override {}
+  void WaitSent(com::SerialHandle) override {}
   void WaitReadable(com::SerialHandle, uint32_t timeout_ms) override { clock_.now += timeout_ms; }
 
   int resets = 0;

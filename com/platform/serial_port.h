@@ -24,6 +24,10 @@ class SerialBackend {
   virtual int32_t Read(SerialHandle handle, uint8_t *buffer, int32_t max) = 0;
   virtual bool Write(SerialHandle handle, uint8_t byte) = 0;
   virtual void PurgeQueues(SerialHandle handle) = 0;
+  // Return once every byte written has left the port. A write that only queues
+  // the byte would otherwise start the wait for the answer while the block is
+  // still on the line.
+  virtual void WaitSent(SerialHandle handle) = 0;
   // Sleep until input may be waiting or timeout_ms passed (never longer).
   virtual void WaitReadable(SerialHandle handle, uint32_t timeout_ms) = 0;
 };

@@ -48,6 +48,7 @@ void Purge();                 // drop unread bytes and both driver queues
 // Block until a byte may be waiting on the current port or timeout_ms passed.
 // Only an optimisation of the wait loops: callers still Poll() and check their timers.
 void WaitForInput(uint32_t timeout_ms);
+void WaitSent();  // until the bytes written so far have left the port
 
 // Tick timers: expired when the unsigned 32-bit difference reaches the duration.
 struct TickTimer {

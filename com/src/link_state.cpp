@@ -123,6 +123,8 @@ void Purge() {
   ActiveSerialBackend().PurgeQueues(ports[current_port].handle);
 }
 
+void WaitSent() { ActiveSerialBackend().WaitSent(ports[current_port].handle); }
+
 void WaitForInput(uint32_t timeout_ms) {
   if (timeout_ms == 0) return;
   ActiveSerialBackend().WaitReadable(ports[current_port].handle, timeout_ms);

@@ -93,6 +93,7 @@ class Emission {
       SendByte(block_[send_position_]);
       if (++send_position_ == total_) {
         block_sent_ = true;
+        WaitSent();
         TimerStart(protocol_timer_, Settings().proto_timeout_ms);
       }
     } else if (ByteBefore(protocol_timer_)) {

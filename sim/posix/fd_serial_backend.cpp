@@ -85,6 +85,12 @@ void FdSerialBackend::PurgeQueues(com::SerialHandle) {
   }
 }
 
+void FdSerialBackend::WaitSent(com::SerialHandle) {
+  if (!is_device_) return;
+  while (tcdrain(fd_) != 0 && errno == EINTR) {
+  }
+}
+
 void FdSerialBackend::WaitReadable(com::SerialHandle, uint32_t timeout_ms) {
   pollfd waiting{fd_, POLLIN, 0};
   poll(&waiting, 1, static_cast<int>(timeout_ms));

@@ -22,6 +22,7 @@ class FdSerialBackend : public com::SerialBackend {
   int32_t Read(com::SerialHandle handle, uint8_t *buffer, int32_t max) override;
   bool Write(com::SerialHandle handle, uint8_t byte) override;
   void PurgeQueues(com::SerialHandle handle) override;
+  void WaitSent(com::SerialHandle handle) override;
   void WaitReadable(com::SerialHandle handle, uint32_t timeout_ms) override;
 
  private:

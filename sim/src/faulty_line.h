@@ -25,6 +25,7 @@ class FaultyLine : public com::SerialBackend, public LineWaiter {
   int32_t Read(com::SerialHandle handle, uint8_t *buffer, int32_t max) override;
   bool Write(com::SerialHandle handle, uint8_t byte) override;
   void PurgeQueues(com::SerialHandle handle) override { device_.PurgeQueues(handle); }
+  void WaitSent(com::SerialHandle handle) override { device_.WaitSent(handle); }
   void WaitReadable(com::SerialHandle handle, uint32_t timeout_ms) override {
     device_.WaitReadable(handle, timeout_ms);
   }

@@ -104,6 +104,11 @@ class ScriptedLine : public com::SerialBackend {
   void PurgeQueues(com::SerialHandle) override {
     while (!pending_.empty() && pending_.front().first <= clock_.now) pending_.pop_front();
   }
+  // The time the written bytes still need on the wire.
+  void WaitSent(com::SerialHandle) override {
+    ++drains;
+    clock_.now += drain_ms;
+  }
   void WaitReadable(com::SerialHandle, uint32_t timeout_ms) override {
     reads_without_wait_ = 0;
     ++waits;
@@ -116,6 +121,8 @@ class ScriptedLine : public com::SerialBackend {
   Bytes written;
   int opens = 0;
   int waits = 0;
+  int drains = 0;
+  uint32_t drain_ms = 0;
   std::vector<int32_t> configured_bauds;
   std::vector<com::SerialHandle> closed;
   com::SerialHandle handle_base = 100;

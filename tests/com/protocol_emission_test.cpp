@@ -68,6 +68,21 @@ TEST_F(Emission, HeaderOnlyBlockTravelsAsThirteenBytesAndIsAcknowledged) {
   EXPECT_TRUE(Errors().empty());
 }
 
+TEST_F(Emission, AckTimerStartsOnceTheBlockHasLeftThePort) {
+  // The block needs 150 ms on the wire, more than T_proto; the ACK comes 20 ms after its last byte.
+  line.drain_ms = 150;
+  size_t written = 0;
+  const size_t block_bytes = WithChecksum(HeaderBlock()).size();
+  line.on_write = [&](uint8_t byte) {
+    if (written++ == 0 && byte == ENQ) line.Arrive({EOT});
+    if (written == 1 + block_bytes) line.Arrive({ACK}, line.drain_ms + 20);
+  };
+  EXPECT_EQ(Send(HeaderBlock()), 1);
+  EXPECT_EQ(line.drains, 1);
+  EXPECT_EQ(line.opens, 0);
+  EXPECT_TRUE(Errors().empty());
+}
+
 TEST_F(Emission, DebugLogOfOneExchange) {
   Receiver peer(line, {EOT}, ACK);
   ASSERT_EQ(Send(HeaderBlock()), 1);

@@ -115,6 +115,7 @@ class RecordingDevice : public com::SerialBackend {
     return true;
   }
   void PurgeQueues(com::SerialHandle) override {}
+  void WaitSent(com::SerialHandle) override {}
   void WaitReadable(com::SerialHandle handle, uint32_t) override { waited_on = handle; }
 
   Bytes incoming, written;

@@ -95,6 +95,11 @@ class PosixSerial : public SerialBackend {
 
   void PurgeQueues(SerialHandle handle) override { ::tcflush(static_cast<int>(handle), TCIOFLUSH); }
 
+  void WaitSent(SerialHandle handle) override {
+    while (::tcdrain(static_cast<int>(handle)) != 0 && errno == EINTR) {
+    }
+  }
+
   void WaitReadable(SerialHandle handle, uint32_t timeout_ms) override {
     if (handle < 0) {
       ::usleep(1000);  // nothing to watch: just give the time back

@@ -12,6 +12,9 @@ namespace {
 
 HANDLE AsHandle(SerialHandle handle) { return reinterpret_cast<HANDLE>(handle); }
 
+// A whole block (255 bytes) leaves in 2.2 s even at 1200 bit/s.
+constexpr DWORD kWaitSentLimitMs = 5000;
+
 class Win32Serial : public SerialBackend {
  public:
   SerialHandle Open(int32_t port) override {
@@ -65,6 +68,17 @@ class Win32Serial : public SerialBackend {
 
   void PurgeQueues(SerialHandle serial) override {
     PurgeComm(AsHandle(serial), PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+  }
+
+  // Watches the driver's output queue empty. Not FlushFileBuffers: some serial
+  // drivers discard the queued bytes for it instead of waiting for them.
+  void WaitSent(SerialHandle serial) override {
+    const DWORD start = GetTickCount();
+    DWORD errors = 0;
+    COMSTAT status{};
+    while (ClearCommError(AsHandle(serial), &errors, &status) && status.cbOutQue > 0 &&
+           GetTickCount() - start < kWaitSentLimitMs)
+      Sleep(1);
   }
 
   // Reads never block on this handle, so a short sleep stands in for waiting on input.
