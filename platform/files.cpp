@@ -1,4 +1,5 @@
 #include <cctype>
+#include <cstdio>
 
 #include "platform/files.h"
 
@@ -26,6 +27,13 @@ bool Match(const char *name, const char *mask) {
 }
 
 }  // namespace
+
+bool Files::OpensForUpdate(const std::string &path) {
+  std::FILE *file = std::fopen(path.c_str(), "r+");
+  if (!file) return false;
+  std::fclose(file);
+  return true;
+}
 
 bool MatchesMask(const std::string &name, const std::string &mask) { return Match(name.c_str(), mask.c_str()); }
 

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -26,13 +25,6 @@ class PosixFiles : public Files {
   bool Remove(const std::string &path) override {
     std::error_code error;
     return fs::remove(path, error);
-  }
-
-  bool OpensForUpdate(const std::string &path) override {
-    FILE *file = std::fopen(path.c_str(), "r+");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
   }
 
   std::vector<std::string> List(const std::string &directory, const std::string &mask) override {

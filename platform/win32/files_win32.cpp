@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "platform/files.h"
 
@@ -22,13 +21,6 @@ class Win32Files : public Files {
   }
 
   bool Remove(const std::string &path) override { return DeleteFileA(path.c_str()) != 0; }
-
-  bool OpensForUpdate(const std::string &path) override {
-    FILE *file = std::fopen(path.c_str(), "r+");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
-  }
 
   std::vector<std::string> List(const std::string &directory, const std::string &mask) override {
     std::vector<std::string> names;

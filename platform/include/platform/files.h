@@ -17,8 +17,9 @@ class Files {
   virtual bool Copy(const std::string &from, const std::string &to) = 0;
   // False when there was nothing to delete or it could not be deleted.
   virtual bool Remove(const std::string &path) = 0;
-  // True when the file opens for reading and writing ("r+"); it is closed again at once.
-  virtual bool OpensForUpdate(const std::string &path) = 0;
+  // True when the file opens for reading and writing ("r+"); it is closed again
+  // at once. The C library does it alike everywhere, so only fakes override it.
+  virtual bool OpensForUpdate(const std::string &path);
   // Names (without directory) of the regular files of `directory` matching
   // `mask` ("*.ext", letter case ignored), sorted by name.
   virtual std::vector<std::string> List(const std::string &directory, const std::string &mask) = 0;
