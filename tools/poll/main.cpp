@@ -14,6 +14,7 @@
 #include "diag/read_cnf_file.h"
 #include "ml_version.h"
 #include "platform/message_box.h"
+#include "device_port.h"
 #include "poll_request.h"
 #include "soak_loop.h"
 
@@ -97,12 +98,12 @@ bool ReadPoints(const std::string &path, std::vector<poll_tool::Element> *elemen
   return true;
 }
 
-// Port number for the link: COMn, or a device served as port 1.
+// Port number for the link: COMn, or a device served as port 1 where the
+// platform can name one; 0 when neither.
 int32_t PortOf(const std::string &port) {
   if (port.size() > 3 && port.compare(0, 3, "COM") == 0 && port.find_first_not_of("0123456789", 3) == std::string::npos)
     return std::atoi(port.c_str() + 3);
-  setenv("COM1_DEVICE", port.c_str(), 1);
-  return 1;
+  return poll_tool::ServeDeviceAsPort1(port) ? 1 : 0;
 }
 
 ComBlock WaitForBlock(int32_t port, long timeout_ms) {
@@ -265,6 +266,10 @@ int main(int argc, char **argv) {
   }
 
   int32_t port = PortOf(options.port);
+  if (port == 0) {
+    std::cerr << "poll: " << options.port << " is not a port here: give COMn\n";
+    return 2;
+  }
   if ((InitCommunication(port, options.baud) & 0xFF) == 0) {
     std::cerr << "poll: cannot open " << options.port << "\n";
     return 1;
