@@ -46,6 +46,9 @@ FunctionEnd
 
 Section "Diagnosis and board loader (required)" SecPrograms
   SectionIn RO
+  ; The optional sections record themselves anew (a reinstall may leave one out).
+  DeleteRegValue HKLM "${UNINSTALL_KEY}" "StandIn"
+  DeleteRegValue HKLM "${UNINSTALL_KEY}" "Tools"
   !include "${FILES}\win_programs-install.nsh"
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
