@@ -14,20 +14,14 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+. "$(dirname "$0")/../pty_pair.sh"
 
 end_path() {  # kind, native link name
   if [ "$1" = wine ]; then echo "$ML_WINE_PORTS/com$wine_port"; else echo "$work/$2"; fi
 }
 ask_dev=$(end_path "$ask_kind" ask.pty)
 echo_dev=$(end_path "$echo_kind" echo.pty)
-rm -f "$ask_dev" "$echo_dev"
-socat pty,raw,echo=0,link="$ask_dev" pty,raw,echo=0,link="$echo_dev" 2>"$work/socat.err" &
-socat_pid=$!
-for _ in $(seq 100); do
-  [ -e "$ask_dev" ] && [ -e "$echo_dev" ] && break
-  sleep 0.05
-done
-[ -e "$ask_dev" ] && [ -e "$echo_dev" ] || { echo "no pty pair"; cat "$work/socat.err"; exit 1; }
+pty_pair "$ask_dev" "$echo_dev" "$work/socat.err" || exit 1
 
 run() {  # kind, exe, device, mode
   if [ "$1" = wine ]; then

@@ -12,17 +12,11 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+. "$(dirname "$0")/../pty_pair.sh"
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 host_end=$ML_WINE_PORTS/com1 sim_end=$ML_WINE_PORTS/com2
-rm -f "$host_end" "$sim_end"
-socat pty,raw,echo=0,link="$host_end" pty,raw,echo=0,link="$sim_end" 2>"$work/socat.err" &
-socat_pid=$!
-for _ in $(seq 100); do
-  [ -e "$host_end" ] && [ -e "$sim_end" ] && break
-  sleep 0.05
-done
-[ -e "$host_end" ] && [ -e "$sim_end" ] || { echo "no pty pair"; cat "$work/socat.err"; exit 1; }
+pty_pair "$host_end" "$sim_end" "$work/socat.err" || exit 1
 
 cp "$EXAMPLES/machine.txt" "$EXAMPLES/switches.txt" "$work/"
 mkdir "$work/host"
