@@ -4,22 +4,14 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <string>
 
-#include "clock.h"
 #include "com/com.h"
 #include "com/memblock.h"
+#include "fuzzed_link.h"
 #include "link.h"
 #include "serial_port.h"
 
 namespace {
-
-class StillClock : public com::Clock {
- public:
-  uint32_t NowMs() override { return now; }
-  uint32_t now = 0;
-};
 
 class FeedLine : public com::SerialBackend {
  public:
@@ -69,14 +61,7 @@ FeedLine line(clock_source);
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-  auto scratch = std::filesystem::temp_directory_path() / ("fuzz-reception-" + std::to_string(rand()));
-  std::filesystem::create_directories(scratch);
-  std::filesystem::current_path(scratch);
-  com::SetActiveClock(&clock_source);
-  com::SetSerialBackend(&line);
-  return InitCommunication(1, 0) ? 0 : 1;
-}
+extern "C" int LLVMFuzzerInitialize(int *, char ***) { return OpenFuzzedLink("fuzz-reception", clock_source, line); }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (size == 0) return 0;

@@ -4,13 +4,10 @@
 // 10 attempts (one port reset before each retry and one after a failure),
 // and reports success only after an ACK.
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <string>
 #include <vector>
 
-#include "clock.h"
 #include "com/com.h"
+#include "fuzzed_link.h"
 #include "link.h"
 #include "serial_port.h"
 
@@ -18,12 +15,6 @@ namespace {
 
 constexpr uint8_t kAck = 0x06;
 constexpr uint8_t kSilence = 0xFF;  // in the input: the peer says nothing for a while
-
-class StillClock : public com::Clock {
- public:
-  uint32_t NowMs() override { return now; }
-  uint32_t now = 0;
-};
 
 class AnsweringPeer : public com::SerialBackend {
  public:
@@ -76,14 +67,7 @@ AnsweringPeer peer(clock_source);
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-  auto scratch = std::filesystem::temp_directory_path() / ("fuzz-emission-" + std::to_string(rand()));
-  std::filesystem::create_directories(scratch);
-  std::filesystem::current_path(scratch);
-  com::SetActiveClock(&clock_source);
-  com::SetSerialBackend(&peer);
-  return InitCommunication(1, 0) ? 0 : 1;
-}
+extern "C" int LLVMFuzzerInitialize(int *, char ***) { return OpenFuzzedLink("fuzz-emission", clock_source, peer); }
 
 // Input: settings byte, block length byte, then the peer's answer.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
