@@ -13,7 +13,7 @@ class WaitCursor {
   WaitCursor &operator=(const WaitCursor &) = delete;
 
  private:
-  void *previous_ = nullptr;
+  [[maybe_unused]] void *previous_ = nullptr;  // used on Windows only
 };
 
 }  // namespace com
