@@ -6,6 +6,7 @@
 //   line_relay DEVICE BITS_PER_SECOND    prints "ready on PTY", serves until killed
 #include <fcntl.h>
 #include <poll.h>
+#include <sched.h>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
@@ -14,6 +15,8 @@
 #include <chrono>
 #include <cstdio>
 #include <deque>
+
+#include "precise_sleep.h"
 
 namespace {
 
@@ -62,8 +65,14 @@ int main(int argc, char **argv) {
     timespec wait{};
     timespec *timeout = nullptr;
     if (!queue.empty()) {
-      auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(next_out - Clock::now()).count();
-      if (left > 0) wait = {static_cast<time_t>(left / 1000000000), static_cast<long>(left % 1000000000)};
+      // Close to the hand-over the relay looks without sleeping, as the simulator paces.
+      auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(next_out - sim::kPreciseSleepMargin -
+                                                                        Clock::now()).count();
+      if (left > 0) {
+        wait = {static_cast<time_t>(left / 1000000000), static_cast<long>(left % 1000000000)};
+      } else {
+        sched_yield();
+      }
       timeout = &wait;
     }
     pollfd fds[2] = {{host, POLLIN, 0}, {machine, POLLIN, 0}};

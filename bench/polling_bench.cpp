@@ -2,13 +2,18 @@
 // request and reply messaging, com, and the simulator at the other end:
 //   polling_bench DEVICE BITS_PER_SECOND CYCLES
 // The switch table holds 13 rows, the largest request. DEVICE is the host's
-// end of line_relay, as for paced_bench.
+// end of line_relay, as for paced_bench. The port's timeline splits each cycle
+// into the bytes on the line, the turnaround of the line and the simulator, the
+// ticks, and this program's own work.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
+#include <vector>
 
 #include "bench_clock.h"
+#include "cycle_split.h"
+#include "line_timeline.h"
+#include "precise_sleep.h"
 #include "com/com.h"
 #include "diag/messaging.h"
 #include "diag/program_state.h"
@@ -43,13 +48,15 @@ class MessagingExchange : public diag::DiagExchange {
   MemoryTrace trace_;
 };
 
-// A panel whose window timer is a deadline the main loop sleeps to.
+// A panel whose window timer is a deadline the main loop sleeps to, kept to the
+// microsecond: the limit counts a tick as exactly 20 ms.
 class TimedHost : public diag::PanelEngineHost {
  public:
   void StopTimer() override { running_ = false; }
   void StartTimer() override {
     running_ = true;
-    next_tick_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(diag::kTickMilliseconds);
+    armed_ = std::chrono::steady_clock::now();
+    next_tick_ = armed_ + std::chrono::milliseconds(diag::kTickMilliseconds);
   }
   bool CommActive() const override { return ::CommActive != 0; }
   void SetCommActive(bool active) override { ::CommActive = active ? 1 : 0; }
@@ -63,17 +70,22 @@ class TimedHost : public diag::PanelEngineHost {
   void UncheckComBox() override {}
   diag::DialogView &View() override { return view_; }
 
-  void WaitForTick() const { std::this_thread::sleep_until(next_tick_); }
+  void WaitForTick() {
+    sim::SleepUntilPrecisely(next_tick_);
+    waits.push_back({armed_, std::chrono::steady_clock::now()});
+  }
   bool running() const { return running_; }
 
   diag::PanelEngine *engine = nullptr;
   long requests = 0;
   long replies = 0;
   long no_response = 0;
+  std::vector<bench::TickWait> waits;
 
  private:
   NoView view_;
   bool running_ = false;
+  std::chrono::steady_clock::time_point armed_{};
   std::chrono::steady_clock::time_point next_tick_{};
 };
 
@@ -100,6 +112,8 @@ int main(int argc, char **argv) {
     return 2;
   }
   PortIndex = 0;
+  bench::TimelineBackend timeline(com::PlatformSerialBackend());
+  com::SetSerialBackend(&timeline);
   if (!InitCommunication(PortIndex + 1, static_cast<int32_t>(rate))) {
     std::fprintf(stderr, "polling_bench: cannot open %s\n", argv[1]);
     return 1;
@@ -137,5 +151,17 @@ int main(int argc, char **argv) {
               rate, cycles, cycle_ms, 1000.0 / cycle_ms, wire_ms, limit_ms, cycle_ms / limit_ms);
   std::printf("polling %u bit/s: processor time %.2f%% of wall\n", rate,
               (end.cpu_seconds - start.cpu_seconds) / bench::WallBetween(start, end) * 100.0);
+  com::SetSerialBackend(nullptr);
+  bench::CycleSplit split = bench::SplitCycles(timeline.Events(), host.waits, 10.0 / rate);
+  // The reply's ENQ waits for the tick and its ACK goes out after the hand-over:
+  // their line time overlaps the ticks, so the cycle holds two bytes less than the wire.
+  std::printf("polling %u bit/s: %ld two-tick cycles of %.2f ms (%.3f of the limit) = line %.2f + ticks %.2f + "
+              "turnaround of the line and the simulator %.2f + this program %.2f; left out: %ld one-tick, "
+              "%ld irregular\n",
+              rate, split.cycles, split.cycle_ms, split.cycle_ms / limit_ms, split.line_ms, split.ticks_ms,
+              split.turnaround_ms, split.own_ms, split.one_tick, split.irregular);
+  double without_peer = split.cycle_ms - split.turnaround_ms;
+  std::printf("polling %u bit/s: two-tick cycle less the turnaround %.2f ms: %.3f of the limit\n", rate,
+              without_peer, without_peer / limit_ms);
   return 0;
 }

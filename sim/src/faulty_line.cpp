@@ -2,6 +2,8 @@
 
 #include <thread>
 
+#include "precise_sleep.h"
+
 namespace sim {
 
 com::SerialHandle FaultyLine::Open(int32_t port) {
@@ -29,7 +31,7 @@ void FaultyLine::Pace() {
   auto now = std::chrono::steady_clock::now();
   if (now > next_byte_time_ + byte_time) next_byte_time_ = now;
   next_byte_time_ += byte_time;
-  std::this_thread::sleep_until(next_byte_time_);
+  SleepUntilPrecisely(next_byte_time_);
 }
 
 bool FaultyLine::Write(com::SerialHandle handle, uint8_t byte) {
