@@ -46,6 +46,15 @@ void StoreIntoEntry(DescriptionEntry &entry, EntryField field, uint32_t value) {
   }
 }
 
+// An entry starts empty at its NOD_ID line. A field the file leaves out (the
+// optional ACTIVE_LOW) or a refused line then reads 0, not what the same row
+// held in the file read before: a stale address and operation type would be
+// sent to the machine on every poll, a stale active-low flag would invert a switch.
+void StartEntry(DescriptionEntry &entry, uint32_t node) {
+  entry = DescriptionEntry{};
+  StoreIntoEntry(entry, kNodId, node);
+}
+
 void MarkLedOnly(int row) {
   LedOnly[row] = 1;
   PhotoOnly[row] = 0;
@@ -203,7 +212,7 @@ void TReadCnfFile::StoreLedPhoto(const KeyClass &line, uint32_t value, const std
     // A photo entry that follows no complete LED of its row has no LED.
     MarkPhotoOnly(row);
   }
-  StoreIntoEntry(DescriptionTables[table].entries[row], kNodId, value);
+  StartEntry(DescriptionTables[table].entries[row], value);
   SetName(row, name);
 }
 
@@ -232,7 +241,7 @@ void TReadCnfFile::StoreCounted(const KeyClass &line, uint32_t value, const std:
     return;
   }
   if (line.field == kNodId) {
-    StoreIntoEntry(table.entries[row], kNodId, value);
+    StartEntry(table.entries[row], value);
     SetName(row, name);
   } else if (Accepts(line, row, name)) {
     StoreIntoEntry(table.entries[row], line.field, value);

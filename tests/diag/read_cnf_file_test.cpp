@@ -243,6 +243,30 @@ TEST_F(ReadCnfFileTest, FlagsOfAnEarlierFileDoNotLeakIntoTheNextRead) {
   for (int row = 1; row < kTableRows; ++row) EXPECT_TRUE(IsPair(row)) << row;
 }
 
+TEST_F(ReadCnfFileTest, AnEntryStartsEmptyWhateverTheFileReadBeforeHeld) {
+  std::vector<std::string> first = Entry("SWITCH_", "Old", 1, 0x10, 4, "0x1", "1");
+  Append(first, Entry("LED_", "OldLamp", 1, 0x9000, 4, "0xF"));
+  Read(first);
+  ASSERT_EQ(Switch(0).activeLow, 1);
+  ASSERT_EQ(Led(0).operation, 4);
+
+  // The same rows in the next file: a switch without the optional ACTIVE_LOW
+  // line, a LED whose ADRESSE line is refused.
+  DescriptionTables[kSwitchTable].rowCount = 0;
+  std::vector<std::string> next = Entry("SWITCH_", "New", 2, 0x20, 0, "0x2");
+  Append(next, {"LED_NOD_ID Lamp 0x02", "LED_ADRESSE Other 0x1000", "LED_OPERATION_TYPE Lamp 0x04",
+                "LED_DATA Lamp 0x0004"});
+  Read(next);
+  ASSERT_EQ(SwitchRows(), 1);
+  EXPECT_EQ(Switch(0).activeLow, 0);
+  ASSERT_EQ(LedRows(), 1);
+  EXPECT_STREQ(reader_.RowName(0), "Bad Description");
+  EXPECT_EQ(Led(0).node, 2);
+  EXPECT_EQ(Led(0).address, 0u);
+  EXPECT_EQ(Led(0).operation, 0);
+  EXPECT_EQ(Led(0).data, 0);
+}
+
 TEST_F(ReadCnfFileTest, LinesStartingWithABlankOrWithoutABlankAreIgnored) {
   Read({" LED_NOD_ID Lamp 0x01", "LED_NOD_ID", "LED_NOD_ID\tLamp\t0x01", "LED_NOD_ID Lamp 0x05"});
   ASSERT_EQ(LedRows(), 1);
