@@ -13,7 +13,6 @@ constexpr uint8_t kEnq = 0x05;
 constexpr uint8_t kEot = 0x04;
 constexpr uint8_t kAck = 0x06;
 constexpr int kBlockOverhead = 3;  // the length byte and the two checksum bytes
-constexpr double kTickMilliseconds = 20;
 
 double Milliseconds(Time from, Time to) { return std::chrono::duration<double, std::milli>(to - from).count(); }
 
@@ -82,7 +81,7 @@ double TickTimeWithin(const std::vector<TickWait> &ticks, Time from, Time to) {
 }  // namespace
 
 CycleSplit SplitCycles(const std::vector<LineEvent> &events, const std::vector<TickWait> &ticks,
-                       double byte_seconds) {
+                       double byte_seconds, double tick_ms) {
   const double byte_ms = byte_seconds * 1e3;
   CycleSplit split;
   size_t at = 0;
@@ -108,7 +107,7 @@ CycleSplit SplitCycles(const std::vector<LineEvent> &events, const std::vector<T
     double cycle = Milliseconds(x.enq, next);
     double waited = TickTimeWithin(ticks, x.enq, next);
     at = cursor.At();
-    if (waited < 1.5 * kTickMilliseconds) {
+    if (waited < 1.5 * tick_ms) {
       ++split.one_tick;
       continue;
     }

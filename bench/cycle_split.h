@@ -33,8 +33,9 @@ struct CycleSplit {
   double own_ms = 0;         // the rest: this program's work between the reads and writes
 };
 
+// byte_seconds: one byte's line time; tick_ms: the panel timer's period.
 CycleSplit SplitCycles(const std::vector<LineEvent> &events, const std::vector<TickWait> &ticks,
-                       double byte_seconds);
+                       double byte_seconds, double tick_ms);
 
 }  // namespace bench
 

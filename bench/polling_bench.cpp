@@ -152,7 +152,7 @@ int main(int argc, char **argv) {
   std::printf("polling %u bit/s: processor time %.2f%% of wall\n", rate,
               (end.cpu_seconds - start.cpu_seconds) / bench::WallBetween(start, end) * 100.0);
   com::SetSerialBackend(nullptr);
-  bench::CycleSplit split = bench::SplitCycles(timeline.Events(), host.waits, 10.0 / rate);
+  bench::CycleSplit split = bench::SplitCycles(timeline.Events(), host.waits, 10.0 / rate, diag::kTickMilliseconds);
   // The reply's ENQ waits for the tick and its ACK goes out after the hand-over:
   // their line time overlaps the ticks, so the cycle holds two bytes less than the wire.
   std::printf("polling %u bit/s: %ld two-tick cycles of %.2f ms (%.3f of the limit) = line %.2f + ticks %.2f + "

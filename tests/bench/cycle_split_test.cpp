@@ -10,6 +10,7 @@ using bench::TickWait;
 using Clock = std::chrono::steady_clock;
 
 constexpr double kByteMs = 1.0;  // 10000 bit/s: one byte a millisecond keeps the figures readable
+constexpr double kTickMs = 20.0;
 
 // A client's view of the line, written as the times at which it read and wrote.
 class Timeline {
@@ -62,7 +63,7 @@ TEST(CycleSplit, PlainCyclesAddUpToLineTurnaroundTicksAndOwnWork) {
   next = TwoTickCycle(line, next);
   line.Request(next, 0.3, 0.2);  // the last request ends the second cycle
 
-  CycleSplit split = bench::SplitCycles(line.events, line.ticks, kByteMs / 1e3);
+  CycleSplit split = bench::SplitCycles(line.events, line.ticks, kByteMs / 1e3, kTickMs);
   EXPECT_EQ(split.cycles, 2);
   EXPECT_EQ(split.one_tick, 0);
   EXPECT_EQ(split.irregular, 0);
@@ -87,7 +88,7 @@ TEST(CycleSplit, RetriesAndRepliesTakenInTheRequestsTickAreCountedApart) {
   next = TwoTickCycle(line, next);
   line.Request(next, 0.3, 0.2);
 
-  CycleSplit split = bench::SplitCycles(line.events, line.ticks, kByteMs / 1e3);
+  CycleSplit split = bench::SplitCycles(line.events, line.ticks, kByteMs / 1e3, kTickMs);
   EXPECT_EQ(split.irregular, 1);
   EXPECT_EQ(split.one_tick, 1);
   EXPECT_EQ(split.cycles, 2);
@@ -101,7 +102,7 @@ TEST(CycleSplit, AnExchangeCutShortAtTheEndIsNoCycle) {
   line.Request(next, 0.3, 0.2);
   line.Read(next + 9.0, 0x05);  // the run stopped inside the reply
 
-  CycleSplit split = bench::SplitCycles(line.events, line.ticks, kByteMs / 1e3);
+  CycleSplit split = bench::SplitCycles(line.events, line.ticks, kByteMs / 1e3, kTickMs);
   EXPECT_EQ(split.cycles, 1);
   EXPECT_EQ(split.irregular, 0);
 }
