@@ -115,6 +115,7 @@ int main(int argc, char **argv) {
   bench::TimelineBackend timeline(com::PlatformSerialBackend());
   com::SetSerialBackend(&timeline);
   if (!InitCommunication(PortIndex + 1, static_cast<int32_t>(rate))) {
+    com::SetSerialBackend(nullptr);
     std::fprintf(stderr, "polling_bench: cannot open %s\n", argv[1]);
     return 1;
   }
@@ -137,6 +138,7 @@ int main(int argc, char **argv) {
   }
   bench::Sample end = bench::Now();
   CloseCommunication(PortIndex + 1);
+  com::SetSerialBackend(nullptr);
   if (host.no_response != 0) {
     std::fprintf(stderr, "polling_bench: the simulator stopped answering\n");
     return 1;
@@ -151,7 +153,6 @@ int main(int argc, char **argv) {
               rate, cycles, cycle_ms, 1000.0 / cycle_ms, wire_ms, limit_ms, cycle_ms / limit_ms);
   std::printf("polling %u bit/s: processor time %.2f%% of wall\n", rate,
               (end.cpu_seconds - start.cpu_seconds) / bench::WallBetween(start, end) * 100.0);
-  com::SetSerialBackend(nullptr);
   bench::CycleSplit split = bench::SplitCycles(timeline.Events(), host.waits, 10.0 / rate, diag::kTickMilliseconds);
   // The reply's ENQ waits for the tick and its ACK goes out after the hand-over:
   // their line time overlaps the ticks, so the cycle holds two bytes less than the wire.
