@@ -75,9 +75,13 @@ int StoreReply(uint8_t *block, int kind) {
   int items = 0;
   if (!reply.OpenTopList(items)) return 0;
   if (items == 0) {
-    if (kind != kCustomRequest) return 0;
-    CustomValue[0] = 0;
-    return 1;
+    if (kind == kCustomRequest) {
+      CustomValue[0] = 0;
+      return 1;
+    }
+    // LEDs alone expect no value back: the empty list is their whole answer,
+    // not a missing one that would run the countdown out and drop the link.
+    return kind == kLedPhotoRequest && outstanding.elements > 0 && outstanding.replyRows == 0 ? 1 : 0;
   }
   if (!RequestTable(kind)) return 0;
   for (int item = 0; item < items && item < outstanding.replyRows; ++item) {

@@ -226,6 +226,23 @@ TEST_F(ReplyTest, EmptyReplyCountsOnlyForTheCustomKind) {
   EXPECT_EQ(SwitchState[0], 1);
 }
 
+TEST_F(ReplyTest, EmptyReplyAnswersARequestOfLedsAlone) {
+  for (int row = 0; row < 2; ++row) {
+    SetRow(kLedTable, row, {1, 0x1000u + row, 4, 1, 0});
+    LedOnly[row] = 1;
+  }
+  DescriptionTables[kLedTable].rowCount = 2;
+  ASSERT_EQ(SendDiagRequest(&trace_, kLedPhotoRequest), 1);
+  link_.Reply(0x02, 64, ListOf(0));
+  EXPECT_EQ(ReceiveDiagReply(&trace_), 1);
+
+  // With a photo sensor in the request the empty list is still no answer.
+  ThreeLedPhotoRows();
+  ASSERT_EQ(SendDiagRequest(&trace_, kLedPhotoRequest), 1);
+  link_.Reply(0x02, 64, ListOf(0));
+  EXPECT_EQ(ReceiveDiagReply(&trace_), 0);
+}
+
 TEST_F(ReplyTest, CustomValueGoesToElementZero) {
   SetRow(kCustomTable, 0, {1, 0x1000, 1, 0, 0});
   ASSERT_EQ(SendDiagRequest(&trace_, kCustomRequest), 1);
