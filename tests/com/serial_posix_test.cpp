@@ -3,6 +3,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -88,6 +89,20 @@ TEST_F(PosixSerial, PortIsHeldExclusively) {
   com::SerialHandle again = backend.Open(6);
   EXPECT_NE(again, com::kInvalidSerial);
   backend.Close(again);
+}
+
+// The exclusive mode outlives the descriptor on a terminal someone else keeps
+// open (the far end of a pseudo-terminal): left set, a user without admin
+// rights could not reopen the port the link itself just closed (every reset).
+TEST_F(PosixSerial, ClosingGivesUpTheExclusiveHold) {
+  com::SerialHandle handle = backend.Open(6);
+  ASSERT_NE(handle, com::kInvalidSerial);
+  int exclusive = -1;
+  ASSERT_EQ(ioctl(device_, TIOCGEXCL, &exclusive), 0);
+  EXPECT_EQ(exclusive, 1);
+  EXPECT_TRUE(backend.Close(handle));
+  ASSERT_EQ(ioctl(device_, TIOCGEXCL, &exclusive), 0);
+  EXPECT_EQ(exclusive, 0);
 }
 
 TEST_F(PosixSerial, UnknownDeviceOrRateIsRefused) {

@@ -71,7 +71,13 @@ class PosixSerial : public SerialBackend {
     return true;
   }
 
-  bool Close(SerialHandle handle) override { return handle >= 0 && ::close(static_cast<int>(handle)) == 0; }
+  // The exclusive mode belongs to the terminal, not the descriptor: while the far
+  // end stays open it would outlive the close and refuse the next open (a reset).
+  bool Close(SerialHandle handle) override {
+    if (handle < 0) return false;
+    ::ioctl(static_cast<int>(handle), TIOCNXCL);
+    return ::close(static_cast<int>(handle)) == 0;
+  }
 
   int32_t Read(SerialHandle handle, uint8_t *buffer, int32_t max) override {
     ssize_t n = ::read(static_cast<int>(handle), buffer, static_cast<size_t>(max));
