@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "platform/message_box.h"
 
@@ -131,6 +132,7 @@ void TReadCnfFile::Read(const char *path) {
   previousKind_ = kNoKind;
   previousField_ = kNoField;
   for (bool &full : tableFull_) full = false;
+  for (auto &kind : started_) std::fill(std::begin(kind), std::end(kind), false);
 
   char line[kLineLength + 1];
   while (std::fgets(line, sizeof line, file)) {
@@ -213,6 +215,7 @@ void TReadCnfFile::StoreLedPhoto(const KeyClass &line, uint32_t value, const std
     MarkPhotoOnly(row);
   }
   StartEntry(DescriptionTables[table].entries[row], value);
+  started_[line.kind][row] = true;
   SetName(row, name);
 }
 
@@ -255,11 +258,25 @@ void TReadCnfFile::FinishFile() {
   DescriptionTable &leds = DescriptionTables[kLedTable];
   if (tableFull_[kLedEntry]) {
     leds.rowCount = kTableRows;
-    return;
+  } else {
+    // A last LED row has no photo sensor, complete or not.
+    if (previousKind_ == kLedEntry) MarkLedOnly(leds.rowCount);
+    if (previousKind_ == kLedEntry || previousKind_ == kPhotoEntry) ++leds.rowCount;
   }
-  // A last LED row has no photo sensor, complete or not.
-  if (previousKind_ == kLedEntry) MarkLedOnly(leds.rowCount);
-  if (previousKind_ == kLedEntry || previousKind_ == kPhotoEntry) ++leds.rowCount;
+  ClearEntriesNotStarted();
+}
+
+// A row can count a LED or a photo sensor whose NOD_ID line never came (a
+// misspelt key): that entry still holds the point of an earlier file, which
+// would be polled, and written to, as if it were this row's. It reads 0 instead.
+void TReadCnfFile::ClearEntriesNotStarted() {
+  const int rows = std::min<int>(DescriptionTables[kLedTable].rowCount, kTableRows);
+  for (int row = 0; row < rows; ++row) {
+    const bool hasLed = LedOnly[row] != 0 || PhotoOnly[row] == 0;
+    const bool hasPhoto = PhotoOnly[row] != 0 || LedOnly[row] == 0;
+    if (hasLed && !started_[kLedEntry][row]) DescriptionTables[kLedTable].entries[row] = DescriptionEntry{};
+    if (hasPhoto && !started_[kPhotoEntry][row]) DescriptionTables[kPhotoTable].entries[row] = DescriptionEntry{};
+  }
 }
 
 void TReadCnfFile::SetName(int row, const std::string &name) {

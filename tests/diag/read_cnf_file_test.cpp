@@ -267,6 +267,38 @@ TEST_F(ReadCnfFileTest, AnEntryStartsEmptyWhateverTheFileReadBeforeHeld) {
   EXPECT_EQ(Led(0).data, 0);
 }
 
+TEST_F(ReadCnfFileTest, AnEntryWhoseNodIdLineIsMissingDoesNotKeepTheEarlierFilesPoint) {
+  // The earlier file: a LED writing at 0x9000 on row 0, a photo sensor reading 0x9002 on row 1.
+  std::vector<std::string> first = Entry("LED_", "OldLamp", 1, 0x9000, 4, "0xF");
+  Append(first, Entry("PHOTO_", "OldEye", 1, 0x9002, 0, "0x1"));
+  Read(first);
+  ASSERT_EQ(Led(0).address, 0x9000u);
+  ASSERT_EQ(Photo(1).address, 0x9002u);
+
+  // A misspelt NOD_ID key opens the file: row 0 is still counted, with a LED.
+  Read({"LED_NODE_ID Lamp 0x02", "LED_ADRESSE Lamp 0x1000", "LED_OPERATION_TYPE Lamp 0x00",
+        "LED_DATA Lamp 0x0004"});
+  ASSERT_EQ(LedRows(), 1);
+  ASSERT_TRUE(IsLedOnly(0));
+  EXPECT_STREQ(reader_.RowName(0), "Bad Description");
+  EXPECT_EQ(Led(0).node, 0);
+  EXPECT_EQ(Led(0).address, 0u);
+  EXPECT_EQ(Led(0).operation, 0);
+  EXPECT_EQ(Led(0).data, 0);
+
+  // A photo sensor whose NOD_ID line is misspelt leaves its row a pair with the LED before it.
+  std::vector<std::string> next = Entry("PHOTO_", "Eye", 2, 0x20, 0, "0x2");
+  Append(next, Entry("LED_", "Lamp", 3, 0x30, 4, "0x3"));
+  Append(next, {"PHOTO_NODE_ID Lamp 0x03", "PHOTO_ADRESSE Lamp 0x32"});
+  Read(next);
+  ASSERT_EQ(LedRows(), 2);
+  ASSERT_TRUE(IsPair(1));
+  EXPECT_EQ(Led(1).address, 0x30u);
+  EXPECT_EQ(Photo(1).node, 0);
+  EXPECT_EQ(Photo(1).address, 0u);
+  EXPECT_EQ(Photo(1).data, 0);
+}
+
 TEST_F(ReadCnfFileTest, LinesStartingWithABlankOrWithoutABlankAreIgnored) {
   Read({" LED_NOD_ID Lamp 0x01", "LED_NOD_ID", "LED_NOD_ID\tLamp\t0x01", "LED_NOD_ID Lamp 0x05"});
   ASSERT_EQ(LedRows(), 1);

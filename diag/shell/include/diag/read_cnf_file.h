@@ -53,6 +53,7 @@ class TReadCnfFile {
   bool PreviousEntryComplete() const;
   bool AdvanceLedRow();
   void FinishFile();
+  void ClearEntriesNotStarted();
   void SetName(int row, const std::string &name);
 
   char rowNames_[kTableRows][kRowNameSize];
@@ -62,6 +63,7 @@ class TReadCnfFile {
   EntryKind previousKind_ = kNoKind;
   EntryField previousField_ = kNoField;
   bool tableFull_[kEncoderEntry + 1] = {};  // LED and photo rows share the LED slot
+  bool started_[kPhotoEntry + 1][kTableRows] = {};  // LED and photo entries begun at a NOD_ID line
 };
 
 #endif
