@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "platform/message_box.h"
+#include "request_parts.h"
 
 const char kBadDescription[] = "Bad Description";
 
@@ -272,10 +273,10 @@ void TReadCnfFile::FinishFile() {
 void TReadCnfFile::ClearEntriesNotStarted() {
   const int rows = std::min<int>(DescriptionTables[kLedTable].rowCount, kTableRows);
   for (int row = 0; row < rows; ++row) {
-    const bool hasLed = LedOnly[row] != 0 || PhotoOnly[row] == 0;
-    const bool hasPhoto = PhotoOnly[row] != 0 || LedOnly[row] == 0;
-    if (hasLed && !started_[kLedEntry][row]) DescriptionTables[kLedTable].entries[row] = DescriptionEntry{};
-    if (hasPhoto && !started_[kPhotoEntry][row]) DescriptionTables[kPhotoTable].entries[row] = DescriptionEntry{};
+    if (RowHasLed(row) && !started_[kLedEntry][row]) DescriptionTables[kLedTable].entries[row] = DescriptionEntry{};
+    if (RowHasPhoto(row) && !started_[kPhotoEntry][row]) {
+      DescriptionTables[kPhotoTable].entries[row] = DescriptionEntry{};
+    }
   }
 }
 
