@@ -34,6 +34,13 @@ int PanelEngine::TimerId() const { return TIMER_LED_PHOTO + panelKind_; }
 
 void PanelEngine::OnShown(bool shown) {
   if (shown) {
+    // Nobody takes a reply while the panel is hidden (a visit to the Debug
+    // panel): the machine may have given it up by now. Wait for it afresh,
+    // and ask again rather than report no response if it does not come.
+    if (busy_) {
+      countdown_ = kReplyTicks;
+      resumed_ = true;
+    }
     host_.StartTimer();
   } else {
     host_.StopTimer();
@@ -57,7 +64,11 @@ void PanelEngine::OnTick() {
   }
   if (busy_) {
     ShowCountdownText(FormatCountdown(countdown_));
-    if (countdown_ == 0) {
+    if (countdown_ == 0 && resumed_) {
+      busy_ = false;
+      resumed_ = false;
+      ShowCountdownText("--");
+    } else if (countdown_ == 0) {
       busy_ = false;
       host_.SetCommActive(false);
       ShowCountdownText("--");
@@ -72,6 +83,7 @@ void PanelEngine::OnTick() {
 
 void PanelEngine::SendRequest() {
   busy_ = true;
+  resumed_ = false;
   if (exchange_.SendDiagRequest(panelKind_) != 0) {
     countdown_ = kReplyTicks;
     return;

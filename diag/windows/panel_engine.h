@@ -1,6 +1,8 @@
 // The request/reply cycle every polling panel runs on its 20 ms timer: one
 // request outstanding, a countdown of 50 ticks for the reply, the moving
-// activity lamp, and the no-response handling that switches the link off.
+// activity lamp, and the no-response handling that switches the link off. A
+// reply awaited while the panel was hidden gets a fresh countdown and, failing
+// that, a new request instead of the no-response handling.
 #ifndef DIAG_WINDOWS_PANEL_ENGINE_H
 #define DIAG_WINDOWS_PANEL_ENGINE_H
 
@@ -75,6 +77,7 @@ class PanelEngine {
   PanelEngineHost &host_;
   DiagExchange &exchange_;
   bool busy_ = false;
+  bool resumed_ = false;  // the awaited reply's wait was cut by the panel being hidden
   unsigned countdown_ = 0;
   ActivityLamps lamps_;
 };

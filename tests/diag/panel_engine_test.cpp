@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <vector>
@@ -177,6 +178,42 @@ TEST_F(PanelEngineTest, LinkSwitchedOffWhileBusyClearsBusyWithoutTheDialog) {
   EXPECT_FALSE(engine.Busy());
   EXPECT_EQ(host.view.Text(IDC_COUNTDOWN), "--");
   EXPECT_EQ(host.log, (std::vector<std::string>{"stop", "start"}));
+}
+
+// A visit to the Debug panel hides the polling panel while its reply is awaited;
+// nobody takes the reply meanwhile and the machine may give it up.
+TEST_F(PanelEngineTest, ReplyLostWhileHiddenIsAskedForAgainNotReportedAsNoResponse) {
+  engine.OnTick();
+  for (int i = 0; i < 10; ++i) engine.OnTick();
+  engine.OnShown(false);
+  engine.OnShown(true);
+  ASSERT_TRUE(engine.Busy());
+  for (int i = 0; i < 50; ++i) engine.OnTick();
+  EXPECT_EQ(host.view.Text(IDC_COUNTDOWN), "001") << "a fresh countdown after the panel came back";
+  engine.OnTick();
+  EXPECT_FALSE(engine.Busy());
+  EXPECT_TRUE(host.commActive);
+  EXPECT_EQ(std::count(host.log.begin(), host.log.end(), "dialog"), 0);
+  ASSERT_EQ(exchange.sentKinds.size(), 1u);
+  engine.OnTick();
+  EXPECT_EQ(exchange.sentKinds.size(), 2u) << "the request goes out again";
+
+  // The request sent again is awaited as any other: no reply, no response.
+  for (int i = 0; i < 51 && engine.Busy(); ++i) engine.OnTick();
+  EXPECT_FALSE(host.commActive);
+  EXPECT_EQ(std::count(host.log.begin(), host.log.end(), "dialog"), 1);
+}
+
+TEST_F(PanelEngineTest, ReplyStillOfferedWhenThePanelComesBackIsTaken) {
+  engine.OnTick();
+  engine.OnShown(false);
+  engine.OnShown(true);
+  exchange.replies.push_back(1);
+  engine.OnTick();
+  EXPECT_FALSE(engine.Busy());
+  EXPECT_EQ(host.log.back(), "start");
+  EXPECT_EQ(std::count(host.log.begin(), host.log.end(), "values"), 1);
+  EXPECT_EQ(exchange.sentKinds.size(), 1u);
 }
 
 TEST_F(PanelEngineTest, ShownStartsAndHiddenStopsTheTimer) {
