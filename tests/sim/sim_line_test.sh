@@ -222,6 +222,13 @@ errors)
   expect_eq "$status" 1 "poll on a missing device"
   (cd "$work/host" && "$POLL" /nonexistent/tty --element 1,1,9 2> "$work/err"); status=$?
   expect_eq "$status" 2 "poll with a wrong element"
+  # A number with anything after its digits is refused, not read as its leading digits.
+  for bad in "--timeout 2s" "--baud 96OO" "--count 1e3" "--timeout 0x"; do
+    # shellcheck disable=SC2086
+    (cd "$work/host" && "$POLL" /nonexistent/tty --element 1,1,0,0 $bad 2> "$work/err"); status=$?
+    expect_eq "$status" 2 "poll $bad"
+    expect_in "$work/err" "${bad%% *}" "poll $bad names the option"
+  done
   ;;
 *)
   echo "unknown case $CASE"; exit 2 ;;

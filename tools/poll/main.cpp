@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <limits>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "device_port.h"
 #include "poll_request.h"
 #include "soak_loop.h"
+#include "unsigned_argument.h"
 
 namespace {
 
@@ -70,6 +72,18 @@ struct Options {
   bool hex = false;
   long count = 0;  // --count: soak mode
 };
+
+// A whole number above 0 that fits `out`; "2s" or "96OO" is refused rather than
+// read as its leading digits.
+template <typename Number>
+bool PositiveArgument(const std::string &text, Number *out) {
+  uint64_t parsed = 0;
+  if (!ParseUnsignedArgument(text, static_cast<uint64_t>(std::numeric_limits<Number>::max()), &parsed) ||
+      parsed == 0)
+    return false;
+  *out = static_cast<Number>(parsed);
+  return true;
+}
 
 int Usage(const std::string &error) {
   std::cerr << "poll: " << error << " (see --help)\n";
@@ -236,12 +250,12 @@ int main(int argc, char **argv) {
       options.send_stream = static_cast<int>(stream);
       options.send_function = static_cast<int>(function);
     } else if (arg == "--timeout") {
-      if (!value(&text) || (options.timeout_ms = std::atol(text.c_str())) <= 0)
+      if (!value(&text) || !PositiveArgument(text, &options.timeout_ms))
         return Usage("--timeout needs milliseconds above 0");
     } else if (arg == "--baud") {
-      if (!value(&text) || (options.baud = std::atoi(text.c_str())) <= 0) return Usage("--baud needs a speed");
+      if (!value(&text) || !PositiveArgument(text, &options.baud)) return Usage("--baud needs a speed");
     } else if (arg == "--count") {
-      if (!value(&text) || (options.count = std::atol(text.c_str())) <= 0) return Usage("--count needs a number above 0");
+      if (!value(&text) || !PositiveArgument(text, &options.count)) return Usage("--count needs a number above 0");
     } else if (arg == "--hex") {
       options.hex = true;
     } else if (!arg.empty() && arg[0] == '-') {
