@@ -18,7 +18,6 @@
 #include "device_port.h"
 #include "poll_request.h"
 #include "soak_loop.h"
-#include "unsigned_argument.h"
 
 namespace {
 
@@ -78,7 +77,7 @@ struct Options {
 template <typename Number>
 bool PositiveArgument(const std::string &text, Number *out) {
   uint64_t parsed = 0;
-  if (!ParseUnsignedArgument(text, static_cast<uint64_t>(std::numeric_limits<Number>::max()), &parsed) ||
+  if (!poll_tool::ParseNumber(text, static_cast<uint64_t>(std::numeric_limits<Number>::max()), &parsed) ||
       parsed == 0)
     return false;
   *out = static_cast<Number>(parsed);
