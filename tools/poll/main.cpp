@@ -18,6 +18,7 @@
 #include "device_port.h"
 #include "poll_request.h"
 #include "soak_loop.h"
+#include "unsigned_argument.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ struct Options {
 template <typename Number>
 bool PositiveArgument(const std::string &text, Number *out) {
   uint64_t parsed = 0;
-  if (!poll_tool::ParseNumber(text, static_cast<uint64_t>(std::numeric_limits<Number>::max()), &parsed) ||
+  if (!ParseUnsignedArgument(text, static_cast<uint64_t>(std::numeric_limits<Number>::max()), &parsed) ||
       parsed == 0)
     return false;
   *out = static_cast<Number>(parsed);

@@ -1,12 +1,10 @@
 #include "poll_request.h"
 
-#include <cctype>
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <sstream>
 
 #include "diag/program_state.h"
+#include "unsigned_argument.h"
 
 namespace poll_tool {
 
@@ -23,18 +21,6 @@ Element FromEntry(const DescriptionEntry &entry) {
 
 }  // namespace
 
-bool ParseNumber(const std::string &text, uint64_t high, uint64_t *value) {
-  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-  const std::string digits = hex ? text.substr(2) : text;
-  if (digits.empty() || !std::isxdigit(static_cast<unsigned char>(digits[0]))) return false;
-  errno = 0;
-  char *end = nullptr;
-  const unsigned long long parsed = std::strtoull(digits.c_str(), &end, hex ? 16 : 10);
-  if (errno != 0 || *end != '\0' || parsed > high) return false;
-  *value = parsed;
-  return true;
-}
-
 bool ParseElement(const std::string &text, Element *element, std::string *error) {
   std::vector<std::string> fields;
   std::stringstream in(text);
@@ -48,7 +34,7 @@ bool ParseElement(const std::string &text, Element *element, std::string *error)
     return false;
   }
   for (int i = 0; i < 4; ++i) {
-    if (!ParseNumber(fields[i], highs[i], &values[i])) {
+    if (!ParseUnsignedArgument(fields[i], highs[i], &values[i])) {
       *error = std::string("--element ") + text + ": " + names[i] + " '" + fields[i] + "' is not a number up to " +
                std::to_string(highs[i]);
       return false;

@@ -21,10 +21,6 @@ struct Element {
 constexpr int kMaxElements = 13;        // what one block holds
 constexpr int kRequestBufferSize = 256;  // the block and its checksum
 
-// A command-line number: decimal, or hexadecimal after "0x"; no sign, nothing
-// after the digits, at most `high`. A leading zero does not make it octal.
-bool ParseNumber(const std::string &text, uint64_t high, uint64_t *value);
-
 // "node,address,op,data", each decimal or 0x hexadecimal.
 bool ParseElement(const std::string &text, Element *element, std::string *error);
 
