@@ -7,17 +7,17 @@
 namespace sim {
 
 com::SerialHandle FaultyLine::Open(int32_t port) {
-  open_ = device_.Open(port);
+  open_ = Device().Open(port);
   return open_;
 }
 
 bool FaultyLine::Close(com::SerialHandle handle) {
   if (handle == open_) open_ = com::kInvalidSerial;
-  return device_.Close(handle);
+  return Device().Close(handle);
 }
 
 int32_t FaultyLine::Read(com::SerialHandle handle, uint8_t *buffer, int32_t max) {
-  int32_t count = device_.Read(handle, buffer, max);
+  int32_t count = Device().Read(handle, buffer, max);
   if (count > 0) faults_.Incoming(buffer, static_cast<size_t>(count));
   return count;
 }
@@ -37,7 +37,7 @@ void FaultyLine::Pace() {
 bool FaultyLine::Write(com::SerialHandle handle, uint8_t byte) {
   if (!faults_.Outgoing(&byte)) return true;
   Pace();
-  return device_.Write(handle, byte);
+  return Device().Write(handle, byte);
 }
 
 void FaultyLine::WaitForInput(uint32_t timeout_ms) {
@@ -45,7 +45,7 @@ void FaultyLine::WaitForInput(uint32_t timeout_ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(timeout_ms));
     return;
   }
-  device_.WaitReadable(open_, timeout_ms);
+  Device().WaitReadable(open_, timeout_ms);
 }
 
 }  // namespace sim

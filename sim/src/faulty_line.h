@@ -7,35 +7,28 @@
 #include <chrono>
 #include <cstdint>
 
-#include "serial_port.h"
+#include "forwarding_backend.h"
 #include "line_waiter.h"
 #include "wire_faults.h"
 
 namespace sim {
 
-class FaultyLine : public com::SerialBackend, public LineWaiter {
+class FaultyLine : public com::ForwardingBackend, public LineWaiter {
  public:
   // line_speed 0: bytes go out as fast as the device takes them.
   FaultyLine(com::SerialBackend &device, WireFaults &faults, uint32_t line_speed)
-      : device_(device), faults_(faults), line_speed_(line_speed) {}
+      : ForwardingBackend(device), faults_(faults), line_speed_(line_speed) {}
 
   com::SerialHandle Open(int32_t port) override;
-  bool Configure(com::SerialHandle handle, int32_t baud) override { return device_.Configure(handle, baud); }
   bool Close(com::SerialHandle handle) override;
   int32_t Read(com::SerialHandle handle, uint8_t *buffer, int32_t max) override;
   bool Write(com::SerialHandle handle, uint8_t byte) override;
-  void PurgeQueues(com::SerialHandle handle) override { device_.PurgeQueues(handle); }
-  void WaitSent(com::SerialHandle handle) override { device_.WaitSent(handle); }
-  void WaitReadable(com::SerialHandle handle, uint32_t timeout_ms) override {
-    device_.WaitReadable(handle, timeout_ms);
-  }
   // Waits on the port the link opened last.
   void WaitForInput(uint32_t timeout_ms) override;
 
  private:
   void Pace();
 
-  com::SerialBackend &device_;
   WireFaults &faults_;
   uint32_t line_speed_;
   com::SerialHandle open_ = com::kInvalidSerial;
