@@ -64,18 +64,19 @@ void PanelEngine::OnTick() {
   }
   if (busy_) {
     ShowCountdownText(FormatCountdown(countdown_));
-    if (countdown_ == 0 && resumed_) {
+    if (countdown_ > 0) {
+      --countdown_;
+    } else if (resumed_) {
+      // The reply awaited since before the panel was hidden never came: the next tick asks again.
       busy_ = false;
       resumed_ = false;
       ShowCountdownText("--");
-    } else if (countdown_ == 0) {
+    } else {
       busy_ = false;
       host_.SetCommActive(false);
       ShowCountdownText("--");
       host_.RunNoResponseDialog();
       host_.UncheckComBox();
-    } else {
-      --countdown_;
     }
   }
   host_.StartTimer();
