@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,19 @@ struct Point {
   int data;
   int activeLow;
 };
+
+bool operator==(const Point &a, const Point &b) {
+  return a.node == b.node && a.address == b.address && a.operation == b.operation && a.data == b.data &&
+         a.activeLow == b.activeLow;
+}
+
+std::ostream &operator<<(std::ostream &out, const Point &p) {
+  return out << "{node " << p.node << ", address 0x" << std::hex << p.address << std::dec << ", operation "
+             << p.operation << ", data " << p.data << ", active-low " << p.activeLow << "}";
+}
+
+// A point whose lines were refused or missing: its node identifier at most, every other field 0.
+Point OnlyNode(int node) { return {node, 0, 0, 0, 0}; }
 
 Point PointOf(int table, int row) {
   const DescriptionEntry &entry = DescriptionTables[table].entries[row];
@@ -153,10 +167,7 @@ TEST_F(ReadCnfFileTest, LedFieldWithAnotherNameMakesABadDescriptionRowThatStillC
   Read(lines);
   ASSERT_EQ(LedRows(), 2);
   EXPECT_STREQ(reader_.RowName(0), "Bad Description");
-  EXPECT_EQ(Led(0).node, 1);
-  EXPECT_EQ(Led(0).address, 0u);
-  EXPECT_EQ(Led(0).operation, 0);
-  EXPECT_EQ(Led(0).data, 0);
+  EXPECT_EQ(Led(0), OnlyNode(1));
   EXPECT_STREQ(reader_.RowName(1), "Lamp2");
   EXPECT_EQ(Led(1).data, 8);
 }
@@ -261,10 +272,7 @@ TEST_F(ReadCnfFileTest, AnEntryStartsEmptyWhateverTheFileReadBeforeHeld) {
   EXPECT_EQ(Switch(0).activeLow, 0);
   ASSERT_EQ(LedRows(), 1);
   EXPECT_STREQ(reader_.RowName(0), "Bad Description");
-  EXPECT_EQ(Led(0).node, 2);
-  EXPECT_EQ(Led(0).address, 0u);
-  EXPECT_EQ(Led(0).operation, 0);
-  EXPECT_EQ(Led(0).data, 0);
+  EXPECT_EQ(Led(0), OnlyNode(2));
 }
 
 TEST_F(ReadCnfFileTest, AnEntryWhoseNodIdLineIsMissingDoesNotKeepTheEarlierFilesPoint) {
@@ -281,10 +289,7 @@ TEST_F(ReadCnfFileTest, AnEntryWhoseNodIdLineIsMissingDoesNotKeepTheEarlierFiles
   ASSERT_EQ(LedRows(), 1);
   ASSERT_TRUE(IsLedOnly(0));
   EXPECT_STREQ(reader_.RowName(0), "Bad Description");
-  EXPECT_EQ(Led(0).node, 0);
-  EXPECT_EQ(Led(0).address, 0u);
-  EXPECT_EQ(Led(0).operation, 0);
-  EXPECT_EQ(Led(0).data, 0);
+  EXPECT_EQ(Led(0), OnlyNode(0));
 
   // A photo sensor whose NOD_ID line is misspelt leaves its row a pair with the LED before it.
   std::vector<std::string> next = Entry("PHOTO_", "Eye", 2, 0x20, 0, "0x2");
@@ -294,9 +299,7 @@ TEST_F(ReadCnfFileTest, AnEntryWhoseNodIdLineIsMissingDoesNotKeepTheEarlierFiles
   ASSERT_EQ(LedRows(), 2);
   ASSERT_TRUE(IsPair(1));
   EXPECT_EQ(Led(1).address, 0x30u);
-  EXPECT_EQ(Photo(1).node, 0);
-  EXPECT_EQ(Photo(1).address, 0u);
-  EXPECT_EQ(Photo(1).data, 0);
+  EXPECT_EQ(Photo(1), OnlyNode(0));
 }
 
 TEST_F(ReadCnfFileTest, LinesStartingWithABlankOrWithoutABlankAreIgnored) {
