@@ -6,14 +6,6 @@
 # the echo an EQUIPMENT, both with ESC, so the reply also carries the ESC exchange.
 set -u
 ask_kind=$1 ask_exe=$(realpath "$2") echo_kind=$3 echo_exe=$(realpath "$4") wine_port=${5:-1}
-work=$(mktemp -d)
-socat_pid="" echo_pid=""
-cleanup() {
-  [ -n "$echo_pid" ] && kill "$echo_pid" 2>/dev/null
-  [ -n "$socat_pid" ] && kill "$socat_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 . "$(dirname "$0")/../pty_pair.sh"
 
 end_path() {  # kind, native link name
@@ -37,18 +29,18 @@ printf "${common}SOURCE_TYPE HOST\n" >"$work/ask/paramcom.txt"
 printf "${common}SOURCE_TYPE EQUIPMENT\n" >"$work/echo/paramcom.txt"
 
 (cd "$work/echo" && run "$echo_kind" "$echo_exe" "$echo_dev" echo >"$work/echo.out" 2>&1) &
-echo_pid=$!
+peer_pid=$!
 for _ in $(seq 600); do
   grep -q ready "$work/echo.out" 2>/dev/null && break
-  kill -0 "$echo_pid" 2>/dev/null || break
+  kill -0 "$peer_pid" 2>/dev/null || break
   sleep 0.1
 done
 
 (cd "$work/ask" && run "$ask_kind" "$ask_exe" "$ask_dev" ask >"$work/ask.out" 2>&1)
 ask_status=$?
-wait "$echo_pid"
+wait "$peer_pid"
 echo_status=$?
-echo_pid=""
+peer_pid=""
 echo "asker ($ask_kind): $(cat "$work/ask.out")"
 echo "echo ($echo_kind): $(cat "$work/echo.out")"
 if [ $ask_status -ne 0 ] || [ $echo_status -ne 0 ]; then

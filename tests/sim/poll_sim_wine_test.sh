@@ -4,14 +4,7 @@
 # of the test prefix, joined by a pseudo-terminal pair.
 set -u
 SIM=$(realpath "$1") POLL=$(realpath "$2") EXAMPLES=$(realpath "$3")
-work=$(mktemp -d)
-socat_pid="" sim_pid="" failures=0
-cleanup() {
-  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null
-  [ -n "$socat_pid" ] && kill "$socat_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+failures=0
 . "$(dirname "$0")/../pty_pair.sh"
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -22,7 +15,7 @@ cp "$EXAMPLES/machine.txt" "$EXAMPLES/switches.txt" "$work/"
 mkdir "$work/host"
 printf 'TIMEOUT_CARACTERE 500\nTIMEOUT_PROTOCOL 2000\n' > "$work/host/paramcom.txt"
 (cd "$work" && wine "$SIM" --device COM2 --char-timeout 500 --proto-timeout 2000 machine.txt > "$work/sim.out" 2>&1) &
-sim_pid=$!
+peer_pid=$!
 for _ in $(seq 600); do
   grep -q "sim: ready" "$work/sim.out" 2>/dev/null && break
   sleep 0.1
